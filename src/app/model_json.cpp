@@ -1,7 +1,6 @@
 #include "app/model_json.h"
 
 #include "app/model_fields.h"
-#include "model/model_operations.h"
 #include "model/windows1251.h"
 
 #include <QJsonArray>
@@ -261,13 +260,6 @@ std::optional<JsonError> readRecord(const QJsonValue& value, const QString& path
     return rejectUnknown(object, path, known);
 }
 
-// A phone-book entry given a number but no "Empty" is taken as used.
-void settleEmptyFlag(const QJsonValue& value, PhoneEntry& entry) {
-    const QJsonObject object = value.toObject();
-    if (object.contains("Number") && !object.contains("Empty"))
-        entry.Empty = entry.Number.empty() ? 1 : 0;
-}
-
 template <class Record, std::size_t N>
 std::optional<JsonError> readRecordList(const QJsonObject& root, const QString& key,
                                         std::span<const FieldSpec<Record>> fields,
@@ -282,7 +274,6 @@ std::optional<JsonError> readRecordList(const QJsonObject& root, const QString& 
         const QString path = key + '[' + QString::number(i) + ']';
         Record& record = records[static_cast<std::size_t>(i)];
         if (auto error = readRecord(items[i], path, fields, record)) return error;
-        if constexpr (std::is_same_v<Record, PhoneEntry>) settleEmptyFlag(items[i], record);
     }
     return std::nullopt;
 }
@@ -334,10 +325,24 @@ std::optional<JsonError> ModelFromJson(const QByteArray& json, ConfigurationMode
     ConfigurationModel next = model;
     const QJsonObject root = document.object();
     if (auto error = readModel(root, next)) return error;
-    // The account is repeated in the event codes; naming it is enough to move them all.
-    if (root.contains("AccountNumber")) SetAccountNumber(next, next.AccountNumber);
     model = std::move(next);
     return std::nullopt;
+}
+
+std::vector<JsonError> ConsistencyWarnings(const ConfigurationModel& model) {
+    std::vector<JsonError> warnings;
+    for (int k = 1; k <= PhoneBookSize; ++k) {
+        const PhoneEntry& entry = model.phone(k);
+        if (entry.Empty && !entry.Number.empty()) {
+            warnings.push_back({QString("PhoneBook[%1]").arg(k - 1),
+                                "has a Number but Empty is 1, so the number is not stored"});
+        }
+    }
+    if (model.TestEventCode.substr(0, 4) != model.AccountNumber) {
+        warnings.push_back({"AccountNumber", "differs from the account in TestEventCode, which is "
+                                             "the one the device stores"});
+    }
+    return warnings;
 }
 
 std::vector<FieldValue> FlattenModel(const ConfigurationModel& model) {

@@ -29,6 +29,11 @@ struct JsonError {
 // already has. On an error the model is left untouched.
 std::optional<JsonError> ModelFromJson(const QByteArray& json, ConfigurationModel& model);
 
+// Fields whose values contradict each other, so that what is stored is not
+// what the JSON seems to say: a phone number in an entry marked Empty, an
+// account that differs from the one the test event code carries.
+std::vector<JsonError> ConsistencyWarnings(const ConfigurationModel& model);
+
 // Every field as its JSON path and its value written as JSON, in model order.
 struct FieldValue {
     QString path;

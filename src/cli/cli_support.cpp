@@ -85,6 +85,10 @@ int fail(int code, const QString& message) {
     return code;
 }
 
+void warn(const QString& message) {
+    std::fprintf(stderr, "skarvion-cli: warning: %s\n", oneLine(message).toLocal8Bit().constData());
+}
+
 bool parseCommandLine(QCommandLineParser& parser, const QString& command,
                       const QStringList& arguments, int positional) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

@@ -19,6 +19,9 @@ enum ExitCode { ExitSuccess = 0, ExitFailed = 1, ExitBadInput = 2 };
 // Prints "skarvion-cli: message" on standard error and returns `code`.
 int fail(int code, const QString& message);
 
+// Prints "skarvion-cli: warning: message" on standard error.
+void warn(const QString& message);
+
 // Parses a command's arguments; on a usage error prints it and returns false.
 // `positional` is the number of file arguments the command takes.
 bool parseCommandLine(QCommandLineParser& parser, const QString& command,

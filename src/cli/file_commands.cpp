@@ -78,6 +78,8 @@ int commandImport(const QStringList& arguments) {
     if (!IsJsonPath(input)) return fail(ExitBadInput, input + ": import reads a .json file");
     const auto loaded = loadConfiguration(input);
     if (!loaded.model) return fail(loaded.exitCode, loaded.error);
+    for (const JsonError& warning : ConsistencyWarnings(*loaded.model))
+        warn(input + ": " + warning.path + ": " + warning.message);
     return saveProject(parser.value(OutputOption), *loaded.model);
 }
 

@@ -47,20 +47,17 @@ TEST(ModelJson, MissingKeysAndShortArraysKeepResetValues) {
     EXPECT_TRUE(ModelsEqual(expected, m));
 }
 
-TEST(ModelJson, NamingTheAccountMovesTheEventCodes) {
+TEST(ModelJson, ContradictionsAreKeptAsWrittenAndWarnedAbout) {
     ConfigurationModel m;
-    ASSERT_FALSE(import(R"({"AccountNumber": "2468"})", m));
-    EXPECT_EQ(m.TestEventCode, "246860200000");
-    EXPECT_EQ(m.input(5).EventCode, "246840100000");
-    EXPECT_EQ(m.DcEventCode, "111130200000");
-}
-
-TEST(ModelJson, APhoneNumberWithoutEmptyIsInUse) {
-    ConfigurationModel m;
-    ASSERT_FALSE(import(R"({"PhoneBook": [{"Number": "+7900"}, {"Number": "", "Empty": 1}]})", m));
-    EXPECT_EQ(m.phone(1).Empty, 0);
-    EXPECT_EQ(m.phone(2).Empty, 1);
-    EXPECT_EQ(m.phone(1).Name, "NAME1");
+    ASSERT_FALSE(import(R"({"AccountNumber": "2468", "PhoneBook": [{"Number": "+7900"}]})", m));
+    EXPECT_EQ(m.AccountNumber, "2468");
+    EXPECT_EQ(m.TestEventCode, "111160200000");
+    EXPECT_EQ(m.phone(1).Empty, 1);
+    const auto warnings = ConsistencyWarnings(m);
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0].path, "PhoneBook[0]");
+    EXPECT_EQ(warnings[1].path, "AccountNumber");
+    EXPECT_TRUE(ConsistencyWarnings(skarvion::testing::FullyConfiguredModel()).empty());
 }
 
 TEST(ModelJson, BadInputNamesTheField) {
@@ -108,4 +105,22 @@ TEST(ModelJson, FlattenedPathsAreUniqueAndOrdered) {
     QSet<QString> seen;
     for (const auto& v : values) seen.insert(v.path);
     EXPECT_EQ(static_cast<std::size_t>(seen.size()), values.size());
+}
+
+TEST(ModelJson, DamagedDocumentsNeverCrashTheReader) {
+    const QByteArray good = ModelToJson(skarvion::testing::FullyConfiguredModel());
+    std::mt19937 random(2050);
+    const char noise[] = "{}[]\",:0123456789-.eEtrufalsn \\";
+    for (int round = 0; round < 500; ++round) {
+        QByteArray json = good;
+        for (int k = 0; k < 1 + round % 7; ++k) {
+            const int at = std::uniform_int_distribution<int>(0, int(json.size()) - 1)(random);
+            json[at] = noise[std::uniform_int_distribution<int>(0, int(sizeof noise) - 2)(random)];
+        }
+        ConfigurationModel m = StartupModel();
+        const ConfigurationModel before = m;
+        if (ModelFromJson(json, m)) {
+            EXPECT_TRUE(ModelsEqual(before, m));
+        }
+    }
 }

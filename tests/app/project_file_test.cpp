@@ -154,3 +154,24 @@ TEST_F(ProjectFileTest, SaveReplacesAnExistingFileWhole) {
     EXPECT_EQ(file.readAll(), ProjectFileBytes(StartupModel()));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary left
 }
+
+TEST_F(ProjectFileTest, DamagedFilesNeverCrashTheReader) {
+    const QByteArray good = ProjectFileBytes(skarvion::testing::FullyConfiguredModel());
+    std::mt19937 random(1251);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray bytes = good;
+        if (round % 4 == 0) {
+            bytes = QByteArray(std::uniform_int_distribution<int>(0, 3000)(random), '\0');
+            for (char& b : bytes) b = static_cast<char>(byte(random));
+        } else {
+            const int flips = 1 + round % 5;
+            for (int k = 0; k < flips; ++k) {
+                const int at = std::uniform_int_distribution<int>(0, int(bytes.size()) - 1)(random);
+                bytes[at] = static_cast<char>(byte(random));
+            }
+            bytes.truncate(std::uniform_int_distribution<int>(400, int(bytes.size()))(random));
+        }
+        parse(bytes);
+    }
+}
