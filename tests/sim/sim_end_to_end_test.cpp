@@ -1,0 +1,123 @@
+// The program's side of the link (serial port, exchange, device operations)
+// against skarvion-sim on a pseudo-terminal, in real time.
+
+#include "link/comm_port_driver_ex.h"
+#include "link/device_operations.h"
+#include "link/event_loop_pump.h"
+#include "link/protocol_codec.h"
+#include "model/model_operations.h"
+#include "model_fixtures.h"
+#include "sim/state_file.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace skarvion;
+using namespace skarvion::testing;
+
+namespace {
+
+struct RecordingSinks : ProgressSink, StepTextSink, MessageSink {
+    void setStepProgress(int) override {}
+    void setOverallProgress(int) override {}
+    void setStepText(LinkText) override {}
+    void showMessage(MessageKind, LinkText text) override { keys.emplace_back(text.key); }
+    bool confirm(LinkText) override { return true; }
+    std::vector<std::string> keys;
+};
+
+class SimEndToEndTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "sim_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+    }
+
+    // Starts the simulator and opens nothing yet; returns the terminal's path.
+    std::string startSimulator(QStringList arguments) {
+        sim_ = std::make_unique<QProcess>();
+        sim_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        sim_->start(SKARVION_SIM_PATH, arguments);
+        EXPECT_TRUE(sim_->waitForStarted(5000));
+        while (!sim_->canReadLine() && sim_->waitForReadyRead(5000)) {
+        }
+        return sim_->readLine().trimmed().toStdString();
+    }
+
+    void stopSimulator() {
+        sim_->terminate();
+        sim_->waitForFinished(5000);
+        sim_.reset();
+    }
+
+    void TearDown() override {
+        if (sim_) stopSimulator();
+    }
+
+    SteadyMillisecondClock clock;
+    EventLoopPump pump;
+    RecordingSinks sinks;
+    LinkEnvironment env{clock, pump, sinks, sinks, sinks};
+    std::unique_ptr<QProcess> sim_;
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(SimEndToEndTest, WriteThenReadAfterARestartRoundTripsTheConfiguration) {
+    const QString state = dir.filePath("device.state");
+    const ConfigurationModel written = FullyConfiguredModel();
+
+    TCommPortDriverEx port;
+    port.setPortName(startSimulator({"--state", state}));
+    ASSERT_EQ(WriteDevice(written, WorkCode, port, env), TransferOutcome::Success);
+    EXPECT_EQ(sinks.keys, std::vector<std::string>{"F2_WRITE_OK"});
+    EXPECT_FALSE(port.isOpen());
+    const DeviceImage sent = EncodeImage(written);
+    EXPECT_EQ(sim::LoadState(state.toStdString()),
+              BuildPayload(sent) + std::string(Wire::Trailer));
+    stopSimulator();
+
+    sinks.keys.clear();
+    port.setPortName(startSimulator({"--state", state}));
+    ConfigurationModel read = StartupModel();
+    DeviceImage readImage{};
+    ASSERT_EQ(ReadDevice(read, readImage, port, env), TransferOutcome::Success);
+    EXPECT_EQ(sinks.keys, std::vector<std::string>{"F2_READ_OK"});
+    EXPECT_FALSE(port.isOpen());
+
+    EXPECT_TRUE(std::equal(sent.begin(), sent.begin() + 492, readImage.begin()));
+    EXPECT_TRUE(std::equal(sent.begin() + 512, sent.begin() + 885, readImage.begin() + 512));
+    ConfigurationModel expected = StartupModel();
+    DecodeImage(sent, expected);
+    expected.PrintInfo.FirmwareVersion = " SK2050 v5.10";
+    EXPECT_TRUE(ModelsEqual(expected, read));
+}
+
+TEST_F(SimEndToEndTest, SilentDeviceDoesNotAnswer) {
+    TCommPortDriverEx port;
+    port.setPortName(startSimulator({"--silent", "--quiet"}));
+    ConfigurationModel model = StartupModel();
+    DeviceImage readImage{};
+    EXPECT_EQ(ReadDevice(model, readImage, port, env), TransferOutcome::Failure);
+    EXPECT_EQ(sinks.keys, (std::vector<std::string>{"F2_DEVICE_N_LINK", "F2_ERR_READ"}));
+}
+
+TEST_F(SimEndToEndTest, DeviceThatDisappearsDuringAReadEndsItWithTheReadError) {
+    TCommPortDriverEx port;
+    port.setPortName(startSimulator({"--quiet"}));
+    // The data answer takes about a second at 9600 baud; the device goes away during it.
+    QTimer::singleShot(900, [this] { sim_->kill(); });
+    ConfigurationModel model = StartupModel();
+    const ConfigurationModel before = model;
+    DeviceImage readImage{};
+    EXPECT_EQ(ReadDevice(model, readImage, port, env), TransferOutcome::Failure);
+    EXPECT_EQ(sinks.keys, (std::vector<std::string>{"F2_ERR_READ", "F2_ERR_READ"}));
+    EXPECT_TRUE(ModelsEqual(before, model));
+    EXPECT_FALSE(port.isOpen());
+}
