@@ -26,5 +26,6 @@ int commandImport(const QStringList& arguments);
 int commandImage(const QStringList& arguments);
 int commandVerify(const QStringList& arguments);
 int commandDiff(const QStringList& arguments);
+int commandSummary(const QStringList& arguments);
 
 } // namespace skarvion::cli

@@ -17,7 +17,7 @@ const CliCommand commandTable[] = {
     {"import", "IN.json -o FILE", commandImport},
     {"image", "FILE [-o OUT.bin]", commandImage},
     {"verify", "FILE", commandVerify},
-    {"summary", "FILE [--section NAME] [--markup] [--language FILE]", nullptr},
+    {"summary", "FILE [--section NAME] [--markup] [--language FILE]", commandSummary},
     {"diff", "A B", commandDiff},
     {"report", "FILE -o OUT.pdf [--language FILE]", nullptr},
     {"ports", "", nullptr},
