@@ -120,14 +120,14 @@ bool ProjectSession::openFromCommandLine(QString path) {
 
 bool ProjectSession::save() {
     if (fileName_ != UntitledName) return saveTo(fileName_, false);
-    const auto chosen = dialogs_.chooseFileToSave(dialogDirectory);
+    const auto chosen = dialogs_.chooseFileToSave(dialogDirectory, false);
     if (!chosen) return false;
     dialogDirectory = QFileInfo(*chosen).absolutePath();
     return saveTo(*chosen, true);
 }
 
 bool ProjectSession::saveAs() {
-    const auto chosen = dialogs_.chooseFileToSave(dialogDirectory);
+    const auto chosen = dialogs_.chooseFileToSave(dialogDirectory, true);
     if (!chosen) return false;
     dialogDirectory = QFileInfo(*chosen).absolutePath();
     return saveTo(*chosen, false);

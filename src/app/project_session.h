@@ -32,7 +32,8 @@ public:
     virtual ~ShellDialogs() = default;
     virtual Answer ask(Question question, const QString& caption, const QString& text) = 0;
     virtual std::optional<QString> chooseFileToOpen(const QString& directory) = 0;
-    virtual std::optional<QString> chooseFileToSave(const QString& directory) = 0;
+    // confirmReplace: the dialog itself asks before an existing file is chosen.
+    virtual std::optional<QString> chooseFileToSave(const QString& directory, bool confirmReplace) = 0;
     virtual void showError(const QString& text) = 0;
 };
 

@@ -30,7 +30,7 @@ public:
         return a;
     }
     std::optional<QString> chooseFileToOpen(const QString&) override { return next(); }
-    std::optional<QString> chooseFileToSave(const QString&) override { return next(); }
+    std::optional<QString> chooseFileToSave(const QString&, bool) override { return next(); }
     void showError(const QString& text) override { errors.push_back(text); }
 
     std::optional<QString> next() {

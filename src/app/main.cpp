@@ -1,0 +1,30 @@
+// skarvion-pro: the desktop configuration tool.
+
+#include "app/main_window.h"
+#include "app/splash.h"
+
+#include <QApplication>
+#include <QSplashScreen>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName("SkarvionPro");
+
+    QSplashScreen splash(skarvion::SplashPicture());
+    splash.show();
+    app.processEvents();
+
+    auto settings = skarvion::Preferences::openProgramSettings();
+    skarvion::TApplicationForm window(*settings);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() > 1 && !arguments[1].isEmpty()) window.openFromCommandLine(arguments[1]);
+
+    // The splash stays a moment after the window exists, then gives way to it.
+    constexpr int SplashMilliseconds = 200;
+    QTimer::singleShot(SplashMilliseconds, &window, [&] {
+        window.show();
+        splash.finish(&window);
+    });
+    return app.exec();
+}

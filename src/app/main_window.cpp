@@ -1,0 +1,275 @@
+#include "app/main_window.h"
+
+#include "app/window_actions.h"
+#include "editor/page_area.h"
+#include "editor/settings_tree_view.h"
+#include "locale/language_list.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace skarvion {
+
+namespace {
+
+constexpr int MinimumWidth = 660;
+constexpr int MinimumHeight = 480;
+
+QIcon standardIcon(const QString& action) {
+    static const std::map<QString, QStyle::StandardPixmap> icons{
+        {"ActNew", QStyle::SP_FileIcon},
+        {"ActOpen", QStyle::SP_DialogOpenButton},
+        {"ActSave", QStyle::SP_DialogSaveButton},
+        {"ActPrntPrev", QStyle::SP_FileDialogContentsView},
+        {"ActSetting", QStyle::SP_FileDialogDetailedView},
+        {"ActLanguage", QStyle::SP_FileDialogInfoView},
+        {"ActRead", QStyle::SP_ArrowDown},
+        {"ActWrite", QStyle::SP_ArrowUp},
+        {"ActContents", QStyle::SP_DialogHelpButton},
+        {"ActAbout", QStyle::SP_MessageBoxInformation},
+        {"ActCut", QStyle::SP_DialogDiscardButton},
+        {"ActCopy", QStyle::SP_FileLinkIcon},
+        {"ActPaste", QStyle::SP_DialogApplyButton},
+        {"ActDelete", QStyle::SP_TrashIcon},
+    };
+    const auto it = icons.find(action);
+    return it == icons.end() ? QIcon() : QApplication::style()->standardIcon(it->second);
+}
+
+} // namespace
+
+TApplicationForm::TApplicationForm(QSettings& settings, ShellDialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(settings),
+      preferences_(settings),
+      ownDialogs_(dialogs ? nullptr : std::make_unique<MessageBoxDialogs>(this)),
+      session_(dialogs ? *dialogs : *ownDialogs_, texts_),
+      context_{session_.model(), texts_, {}, false} {
+    setObjectName("ApplicationForm");
+    setMinimumSize(MinimumWidth, MinimumHeight);
+    resize(900, 640);
+    context_.markModified = [this] { session_.markModified(); };
+    context_.treeStatesChanged = [this] { tree_->refresh(); };
+
+    createActions();
+    createMenus();
+    createToolBars();
+    createCentralArea();
+    connectCommands();
+    applyMenuTexts();
+    session_.dialogDirectory = QDir::currentPath();
+    updateTitle();
+    refreshCurrentPage();
+}
+
+TApplicationForm::~TApplicationForm() {
+    recent_.save(preferences_, session_.fileName());
+    preferences_.setWorkPath(session_.dialogDirectory);
+    preferences_.sync();
+}
+
+QAction* TApplicationForm::action(const QString& name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void TApplicationForm::createActions() {
+    for (const ActionSpec& spec : WindowActions()) {
+        auto* act = new QAction(this);
+        act->setObjectName(spec.name);
+        act->setIcon(standardIcon(spec.name));
+        if (spec.standardKey != QKeySequence::UnknownKey)
+            act->setShortcuts(spec.standardKey);
+        else if (spec.shortcut)
+            act->setShortcut(QKeySequence(spec.shortcut));
+        act->setCheckable(spec.checkable);
+        actions_[spec.name] = act;
+    }
+    // Commands whose parts of the program come later stay disabled until then.
+    for (const char* pending : {"ActUndo", "ActRedo", "ActCut", "ActCopy", "ActPaste", "ActDelete",
+                                "ActPrint", "ActPrintSet", "ActPrntPrev", "ActSetting",
+                                "ActLanguage", "ActRead", "ActWrite", "ActContents", "ActHelp",
+                                "ActAbout"})
+        actions_[pending]->setEnabled(false);
+}
+
+void TApplicationForm::createMenus() {
+    for (const MenuSpec& spec : WindowMenus()) {
+        QMenu* menu = menuBar()->addMenu(QString());
+        menu->setObjectName(spec.name);
+        menus_[static_cast<int>(spec.id)] = menu;
+    }
+    for (const ActionSpec& spec : WindowActions()) {
+        QMenu* menu = menus_[static_cast<int>(spec.menu)];
+        if (spec.name == QString("ActExit")) recentSeparator_ = menu->addSeparator();
+        menu->addAction(actions_[spec.name]);
+    }
+}
+
+void TApplicationForm::createToolBars() {
+    for (const ToolBarSpec& spec : WindowToolBars()) {
+        QToolBar* bar = addToolBar(QString());
+        bar->setObjectName(spec.name);
+        bar->setIconSize(QSize(16, 16));
+        toolBars_[static_cast<int>(spec.id)] = bar;
+        QAction* toggle = actions_[spec.toggleName];
+        toggle->setChecked(true);
+        connect(toggle, &QAction::toggled, bar, &QToolBar::setVisible);
+    }
+    for (const ActionSpec& spec : WindowActions()) {
+        if (spec.toolBar != ToolBarId::None)
+            toolBars_[static_cast<int>(spec.toolBar)]->addAction(actions_[spec.name]);
+    }
+}
+
+void TApplicationForm::createCentralArea() {
+    auto* splitter = new QSplitter(this);
+    splitter->setObjectName("Panel1");
+    tree_ = new SettingsTreeView(context_, splitter);
+    pages_ = new PageArea(context_, splitter);
+    splitter->addWidget(tree_);
+    splitter->addWidget(pages_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({280, 620});
+    setCentralWidget(splitter);
+
+    portLine_ = new QLabel(this);
+    portLine_->setObjectName("StatusPanel0");
+    statusBar()->addWidget(portLine_, 1);
+
+    connect(tree_, &SettingsTreeView::nodeSelected, this, [this](int index) {
+        pages_->dispatch(SettingsTreeNodes()[static_cast<std::size_t>(index)]);
+    });
+}
+
+void TApplicationForm::connectCommands() {
+    const std::pair<const char*, void (TApplicationForm::*)()> commands[] = {
+        {"ActNew", &TApplicationForm::commandNew},       {"ActOpen", &TApplicationForm::commandOpen},
+        {"ActSave", &TApplicationForm::commandSave},     {"ActSaveAs", &TApplicationForm::commandSaveAs},
+        {"ActClose", &TApplicationForm::commandClose},   {"ActExit", &TApplicationForm::commandExit},
+    };
+    for (const auto& [name, slot] : commands)
+        connect(actions_[name], &QAction::triggered, this, slot);
+}
+
+void TApplicationForm::applyMenuTexts() {
+    for (const ActionSpec& spec : WindowActions()) {
+        QAction* act = actions_[spec.name];
+        act->setText(uiText(texts_, spec.captionKey));
+        act->setToolTip(spec.hintKey ? uiText(texts_, spec.hintKey) : act->text().remove('&'));
+    }
+    for (const MenuSpec& spec : WindowMenus()) {
+        menus_[static_cast<int>(spec.id)]->setTitle(spec.captionKey ? uiText(texts_, spec.captionKey)
+                                                                    : QString(spec.fixedCaption));
+    }
+}
+
+// Applies the language chosen in the settings to every text of the window.
+void TApplicationForm::applyLanguage() {
+    auto languages = buildLanguageList(preferences_);
+    const int position = selectedLanguagePosition(languages, preferences_.settingLanguage());
+    texts_.applyLanguage(languageAt(languages, position), preferences_.registeredLanguageName());
+    applyMenuTexts();
+}
+
+void TApplicationForm::activate() {
+    recent_.load(preferences_, [](const QString& path) { return QFileInfo::exists(path); });
+    if (const auto workPath = preferences_.workPath(); workPath && !workPath->isEmpty())
+        session_.dialogDirectory = *workPath;
+    rebuildRecentMenu();
+    applyLanguage();
+    refreshCurrentPage();
+}
+
+void TApplicationForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) activate();
+    QMainWindow::changeEvent(event);
+}
+
+void TApplicationForm::closeEvent(QCloseEvent* event) {
+    if (exiting_ || session_.closeQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TApplicationForm::refreshCurrentPage() {
+    const int selected = tree_->selectedNode();
+    const auto& nodes = SettingsTreeNodes();
+    pages_->dispatch(nodes[static_cast<std::size_t>(selected < 0 ? 0 : selected)]);
+    tree_->refresh();
+}
+
+void TApplicationForm::updateTitle() {
+    setWindowTitle(session_.windowTitle());
+}
+
+void TApplicationForm::rebuildRecentMenu() {
+    QMenu* file = menus_[static_cast<int>(MenuId::File)];
+    for (QAction* old : recentActions_) {
+        file->removeAction(old);
+        old->deleteLater();
+    }
+    recentActions_.clear();
+    int number = 1;
+    for (const QString& path : recent_.files()) {
+        auto* act = new QAction(QString("&%1 %2").arg(number++).arg(QDir::toNativeSeparators(path)), this);
+        connect(act, &QAction::triggered, this, [this, path] { openRecent(path); });
+        file->insertAction(recentSeparator_, act);
+        recentActions_.push_back(act);
+    }
+}
+
+void TApplicationForm::afterProjectReplaced() {
+    updateTitle();
+    tree_->collapseToFirstLevel();
+    tree_->selectNode(0);
+    refreshCurrentPage();
+}
+
+void TApplicationForm::openFromCommandLine(const QString& path) {
+    if (session_.openFromCommandLine(path)) afterProjectReplaced();
+}
+
+void TApplicationForm::commandNew() {
+    if (session_.newProject()) afterProjectReplaced();
+}
+
+void TApplicationForm::commandOpen() {
+    if (session_.open()) afterProjectReplaced();
+}
+
+void TApplicationForm::openRecent(const QString& path) {
+    if (session_.openPath(path)) afterProjectReplaced();
+}
+
+void TApplicationForm::commandSave() {
+    if (session_.save()) updateTitle();
+}
+
+void TApplicationForm::commandSaveAs() {
+    if (session_.saveAs()) updateTitle();
+}
+
+void TApplicationForm::commandClose() {
+    if (!session_.close()) return;
+    tree_->collapseToFirstLevel();
+    refreshCurrentPage();
+}
+
+void TApplicationForm::commandExit() {
+    if (!session_.exit()) return;
+    exiting_ = true;
+    close();
+}
+
+} // namespace skarvion

@@ -1,0 +1,99 @@
+#pragma once
+
+// The main window: menus, tool bars, the settings tree, the page area and the
+// status bar around one project.
+
+#include "app/message_box_dialogs.h"
+#include "app/project_session.h"
+#include "app/recent_files.h"
+#include "editor/editor_context.h"
+#include "locale/language_texts.h"
+#include "locale/preferences.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSettings;
+class QToolBar;
+
+namespace skarvion {
+
+class PageArea;
+class SettingsTreeView;
+
+class TApplicationForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // `dialogs` answers the File commands' questions; the window's own
+    // message boxes when null.
+    explicit TApplicationForm(QSettings& settings, ShellDialogs* dialogs = nullptr,
+                              QWidget* parent = nullptr);
+    ~TApplicationForm() override;
+
+    ProjectSession& session() { return session_; }
+    const LanguageTexts& texts() const { return texts_; }
+    SettingsTreeView* tree() const { return tree_; }
+    PageArea* pages() const { return pages_; }
+    QAction* action(const QString& name) const;
+
+    // The program's first argument.
+    void openFromCommandLine(const QString& path);
+
+    // What the window does each time it becomes the active window.
+    void activate();
+
+    // Redraws the tree and shows the selected node's page again (the first
+    // root's when none is selected).
+    void refreshCurrentPage();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createCentralArea();
+    void connectCommands();
+    void applyMenuTexts();
+    void applyLanguage();
+    void updateTitle();
+    void rebuildRecentMenu();
+    void afterProjectReplaced();
+
+    void commandNew();
+    void commandOpen();
+    void commandSave();
+    void commandSaveAs();
+    void commandClose();
+    void commandExit();
+    void openRecent(const QString& path);
+
+    QSettings& settings_;
+    Preferences preferences_;
+    LanguageTexts texts_;
+    std::unique_ptr<MessageBoxDialogs> ownDialogs_;
+    ProjectSession session_;
+    EditorContext context_;
+    RecentFiles recent_;
+
+    SettingsTreeView* tree_ = nullptr;
+    PageArea* pages_ = nullptr;
+    QLabel* portLine_ = nullptr;
+    QMenu* recentMenuAnchor_ = nullptr;
+    std::map<QString, QAction*> actions_;
+    std::map<int, QMenu*> menus_;
+    std::map<int, QToolBar*> toolBars_;
+    std::vector<QAction*> recentActions_;
+    QAction* recentSeparator_ = nullptr;
+    bool exiting_ = false;
+};
+
+} // namespace skarvion
