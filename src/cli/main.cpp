@@ -2,6 +2,7 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_support.h"
+#include "cli/device_commands.h"
 
 #include <QCoreApplication>
 
@@ -20,9 +21,9 @@ const CliCommand commandTable[] = {
     {"summary", "FILE [--section NAME] [--markup] [--language FILE]", commandSummary},
     {"diff", "A B", commandDiff},
     {"report", "FILE -o OUT.pdf [--language FILE]", nullptr},
-    {"ports", "", nullptr},
-    {"read", "--port PORT -o FILE [--language FILE]", nullptr},
-    {"write", "--port PORT FILE [--yes] [--language FILE]", nullptr},
+    {"ports", "", commandPorts},
+    {"read", "--port PORT -o FILE [--language FILE]", commandRead},
+    {"write", "--port PORT FILE [--yes] [--language FILE]", commandWrite},
 };
 
 void printHelp() {
