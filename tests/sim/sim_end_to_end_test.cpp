@@ -4,14 +4,11 @@
 #include "link/comm_port_driver_ex.h"
 #include "link/device_operations.h"
 #include "link/event_loop_pump.h"
-#include "link/protocol_codec.h"
 #include "model/model_operations.h"
 #include "model_fixtures.h"
-#include "sim/state_file.h"
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -64,40 +61,9 @@ class SimEndToEndTest : public ::testing::Test {
     RecordingSinks sinks;
     LinkEnvironment env{clock, pump, sinks, sinks, sinks};
     std::unique_ptr<QProcess> sim_;
-    QTemporaryDir dir;
 };
 
 } // namespace
-
-TEST_F(SimEndToEndTest, WriteThenReadAfterARestartRoundTripsTheConfiguration) {
-    const QString state = dir.filePath("device.state");
-    const ConfigurationModel written = FullyConfiguredModel();
-
-    TCommPortDriverEx port;
-    port.setPortName(startSimulator({"--state", state}));
-    ASSERT_EQ(WriteDevice(written, WorkCode, port, env), TransferOutcome::Success);
-    EXPECT_EQ(sinks.keys, std::vector<std::string>{"F2_WRITE_OK"});
-    EXPECT_FALSE(port.isOpen());
-    const DeviceImage sent = EncodeImage(written);
-    EXPECT_EQ(sim::LoadState(state.toStdString()),
-              BuildPayload(sent) + std::string(Wire::Trailer));
-    stopSimulator();
-
-    sinks.keys.clear();
-    port.setPortName(startSimulator({"--state", state}));
-    ConfigurationModel read = StartupModel();
-    DeviceImage readImage{};
-    ASSERT_EQ(ReadDevice(read, readImage, port, env), TransferOutcome::Success);
-    EXPECT_EQ(sinks.keys, std::vector<std::string>{"F2_READ_OK"});
-    EXPECT_FALSE(port.isOpen());
-
-    EXPECT_TRUE(std::equal(sent.begin(), sent.begin() + 492, readImage.begin()));
-    EXPECT_TRUE(std::equal(sent.begin() + 512, sent.begin() + 885, readImage.begin() + 512));
-    ConfigurationModel expected = StartupModel();
-    DecodeImage(sent, expected);
-    expected.PrintInfo.FirmwareVersion = " SK2050 v5.10";
-    EXPECT_TRUE(ModelsEqual(expected, read));
-}
 
 TEST_F(SimEndToEndTest, SilentDeviceDoesNotAnswer) {
     TCommPortDriverEx port;
