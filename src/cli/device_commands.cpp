@@ -48,9 +48,12 @@ struct TerminalTransfer {
 
 int exitCodeOf(TransferOutcome outcome, const QString& command) {
     switch (outcome) {
-    case TransferOutcome::Success: return ExitSuccess;
-    case TransferOutcome::Cancelled: return fail(ExitFailed, command + ": cancelled, nothing was sent");
-    case TransferOutcome::Failure: break;
+    case TransferOutcome::Success:
+        return ExitSuccess;
+    case TransferOutcome::Cancelled:
+        return fail(ExitFailed, command + ": cancelled, nothing was sent");
+    case TransferOutcome::Failure:
+        break;
     }
     return ExitFailed;
 }

@@ -24,7 +24,9 @@ void writeErr(const QString& text) {
 TerminalTransferView::TerminalTransferView(const LanguageTexts& texts, bool assumeYes)
     : texts_(texts), assumeYes_(assumeYes), interactive_(::isatty(STDERR_FILENO) != 0) {}
 
-TerminalTransferView::~TerminalTransferView() { endBarLine(); }
+TerminalTransferView::~TerminalTransferView() {
+    endBarLine();
+}
 
 // The language table's text of the key, else the exchange's built-in text.
 QString TerminalTransferView::resolve(LinkText text) const {
@@ -56,7 +58,8 @@ void TerminalTransferView::drawBar() {
     drawnPercent_ = position_ * 100 / BarRange;
     const int filled = position_ * BarWidth / BarRange;
     const QString bar = QString(filled, '#') + QString(BarWidth - filled, '.');
-    writeErr(QString("\r%1 [%2] %3%\x1b[K").arg(step_.leftJustified(28), bar).arg(drawnPercent_, 3));
+    writeErr(
+        QString("\r%1 [%2] %3%\x1b[K").arg(step_.leftJustified(28), bar).arg(drawnPercent_, 3));
     barShown_ = true;
 }
 

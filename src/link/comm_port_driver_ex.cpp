@@ -45,7 +45,9 @@ TCommPortDriverEx::TCommPortDriverEx() {
                      [this](QSerialPort::SerialPortError error) { onError(error); });
 }
 
-TCommPortDriverEx::~TCommPortDriverEx() { close(); }
+TCommPortDriverEx::~TCommPortDriverEx() {
+    close();
+}
 
 void TCommPortDriverEx::ScanPorts() {
     ports_ = PortList(port_.isOpen() ? PortDisplayName(portName_) : std::string{}, SystemPorts());
@@ -153,8 +155,12 @@ std::string TCommPortDriverEx::describeOpenFailure() const {
     PortOpenError kind = PortOpenError::Other;
     std::string group;
     switch (port_.error()) {
-    case QSerialPort::DeviceNotFoundError: kind = PortOpenError::NotFound; break;
-    case QSerialPort::OpenError: kind = PortOpenError::Busy; break;
+    case QSerialPort::DeviceNotFoundError:
+        kind = PortOpenError::NotFound;
+        break;
+    case QSerialPort::OpenError:
+        kind = PortOpenError::Busy;
+        break;
     case QSerialPort::PermissionError:
         kind = PortOpenError::Busy;
 #ifdef Q_OS_UNIX
@@ -166,7 +172,8 @@ std::string TCommPortDriverEx::describeOpenFailure() const {
         kind = PortOpenError::AccessDenied;
 #endif
         break;
-    default: break;
+    default:
+        break;
     }
     return DescribePortOpenFailure(name, kind, systemText, group);
 }

@@ -30,8 +30,8 @@ class TCommPortDriverEx : public LinkPort {
     // ("ttyUSB0" on Linux, "COM3" on Windows), the open port first.
     void ScanPorts();
     int CommCount() const { return static_cast<int>(ports_.size()); }
-    std::string CommName(int index) const;       // 1..CommCount, else empty
-    std::uint8_t CommNumber(int index) const;    // the name's number, 0 outside the list
+    std::string CommName(int index) const;         // 1..CommCount, else empty
+    std::uint8_t CommNumber(int index) const;      // the name's number, 0 outside the list
     static std::vector<std::string> SystemPorts(); // unordered, as the system reports them
 
     // A port from the list or any device path ("/dev/ttyUSB0", "/dev/pts/7").

@@ -175,17 +175,18 @@ TransferOutcome CpuBlockProtocol::readOperation() {
     case ProbeResult::OtherReply:
         fail(MessageKind::Error, LinkKey::DeviceSettingsError);
         return TransferOutcome::Failure;
-    case ProbeResult::Ok: break;
+    case ProbeResult::Ok:
+        break;
     }
     switch (readDump(LinkTextFor(LinkKey::ReadData))) {
     case ReadDumpResult::NoData:
         env_.messages.showMessage(MessageKind::Information, LinkTextFor(LinkKey::ReadError));
         return TransferOutcome::Failure;
     case ReadDumpResult::WrongDumpHeader:
-        env_.messages.showMessage(MessageKind::Information,
-                                  LinkTextFor(LinkKey::DumpVersionError));
+        env_.messages.showMessage(MessageKind::Information, LinkTextFor(LinkKey::DumpVersionError));
         return TransferOutcome::Failure;
-    case ReadDumpResult::Read: break;
+    case ReadDumpResult::Read:
+        break;
     }
     env_.stepText.setStepText(LinkTextFor(LinkKey::DataCheck));
     setStep(0);
@@ -214,7 +215,8 @@ TransferOutcome CpuBlockProtocol::writeOperation(std::string_view payload, std::
     case WriteDataResult::WrongDumpHeader:
         fail(MessageKind::Error, LinkKey::DumpVersionError);
         return TransferOutcome::Failure;
-    case WriteDataResult::Written: break;
+    case WriteDataResult::Written:
+        break;
     }
 
     env_.stepText.setStepText(LinkTextFor(LinkKey::DataCheck));

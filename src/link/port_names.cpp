@@ -11,7 +11,8 @@ constexpr std::string_view WindowsDevicePrefix = "\\\\.\\";
 
 std::size_t digitsStart(std::string_view name) {
     std::size_t i = name.size();
-    while (i > 0 && name[i - 1] >= '0' && name[i - 1] <= '9') --i;
+    while (i > 0 && name[i - 1] >= '0' && name[i - 1] <= '9')
+        --i;
     return i;
 }
 

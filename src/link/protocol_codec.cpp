@@ -8,22 +8,33 @@ namespace skarvion {
 
 namespace {
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::uint8_t nibble(char c) {
     if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
     switch (upper(c)) {
-    case 'A': return 10;
-    case 'B': return 11;
-    case 'C': return 12;
-    case 'D': return 13;
-    case '*': return 14;
-    case '#': return 15;
-    default: return 0;
+    case 'A':
+        return 10;
+    case 'B':
+        return 11;
+    case 'C':
+        return 12;
+    case 'D':
+        return 13;
+    case '*':
+        return 14;
+    case '#':
+        return 15;
+    default:
+        return 0;
     }
 }
 
-char accountChar(std::string_view code, std::size_t i) { return i < code.size() ? code[i] : '\0'; }
+char accountChar(std::string_view code, std::size_t i) {
+    return i < code.size() ? code[i] : '\0';
+}
 
 } // namespace
 
@@ -51,8 +62,8 @@ std::string ObjCommand(std::string_view testEventCode) {
 }
 
 CodeDigestBytes CodeDigest(std::string_view code) {
-    const Digest words = ImageDigest(
-        std::span(reinterpret_cast<const std::uint8_t*>(code.data()), code.size()));
+    const Digest words =
+        ImageDigest(std::span(reinterpret_cast<const std::uint8_t*>(code.data()), code.size()));
     CodeDigestBytes bytes{};
     for (std::size_t w = 0; w < words.size(); ++w)
         for (std::size_t b = 0; b < 4; ++b) {

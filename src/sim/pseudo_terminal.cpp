@@ -9,7 +9,9 @@
 
 namespace skarvion::sim {
 
-PseudoTerminal::~PseudoTerminal() { close(); }
+PseudoTerminal::~PseudoTerminal() {
+    close();
+}
 
 bool PseudoTerminal::create() {
     close();

@@ -51,16 +51,18 @@ class Simulator {
     int pollTimeoutMs(std::int64_t now) const {
         const auto next = output_.nextDueUs();
         if (!next) return IdlePollMs;
-        return static_cast<int>(std::clamp<std::int64_t>((*next - now + 999) / 1000, 0,
-                                                          MaxPacingPollMs));
+        return static_cast<int>(
+            std::clamp<std::int64_t>((*next - now + 999) / 1000, 0, MaxPacingPollMs));
     }
 
     void sendDue(std::int64_t now) {
         const std::string due = output_.due(now);
         if (due.empty()) return;
         const ssize_t written = ::write(fd_, due.data(), due.size());
-        if (written > 0) output_.consume(static_cast<std::size_t>(written));
-        else if (written < 0 && errno != EAGAIN && errno != EINTR) output_.clear();
+        if (written > 0)
+            output_.consume(static_cast<std::size_t>(written));
+        else if (written < 0 && errno != EAGAIN && errno != EINTR)
+            output_.clear();
     }
 
     void received(const char* bytes, std::size_t count, std::int64_t now) {
@@ -68,7 +70,8 @@ class Simulator {
         const int commitsBefore = device_.commits();
         for (Answer& a : device_.receive({bytes, count}))
             output_.schedule(a.bytes, now + std::int64_t{a.delayMs} * 1000);
-        for (const std::string& line : device_.takeLog()) report(line);
+        for (const std::string& line : device_.takeLog())
+            report(line);
         if (device_.commits() != commitsBefore && !options_.statePath.empty() &&
             !SaveState(options_.statePath, device_.storedData()))
             report("cannot write the state file " + options_.statePath);

@@ -1,5 +1,8 @@
 #include "sim/sim_options.h"
 
+#include <functional>
+#include <string_view>
+
 namespace skarvion::sim {
 
 const char* const SimUsage =
@@ -17,29 +20,49 @@ const char* const SimUsage =
     "  --quiet               do not report the exchange on standard error\n"
     "  --help                show this text\n";
 
+namespace {
+
+using ValueSetter = std::function<void(SimOptions&, const std::string&)>;
+using FlagSetter = std::function<void(SimOptions&)>;
+
+const std::pair<std::string_view, ValueSetter> ValueOptions[] = {
+    {"--state", [](SimOptions& o, const std::string& v) { o.statePath = v; }},
+    {"--link", [](SimOptions& o, const std::string& v) { o.linkPath = v; }},
+    {"--dump-header", [](SimOptions& o, const std::string& v) { o.transmitter.dumpHeader = v; }},
+    {"--identification",
+     [](SimOptions& o, const std::string& v) { o.transmitter.identification = v; }},
+    {"--work-code", [](SimOptions& o, const std::string& v) { o.transmitter.workCode = v; }},
+};
+
+const std::pair<std::string_view, FlagSetter> FlagOptions[] = {
+    {"--silent", [](SimOptions& o) { o.transmitter.silent = true; }},
+    {"--corrupt-echo", [](SimOptions& o) { o.transmitter.corruptEcho = true; }},
+    {"--quiet", [](SimOptions& o) { o.quiet = true; }},
+    {"--help", [](SimOptions& o) { o.help = true; }},
+    {"-h", [](SimOptions& o) { o.help = true; }},
+};
+
+} // namespace
+
 ParsedOptions ParseSimOptions(const std::vector<std::string>& arguments) {
     ParsedOptions parsed;
-    SimOptions& o = parsed.options;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
+    for (std::size_t i = 0; i < arguments.size() && parsed.error.empty(); ++i) {
         const std::string& arg = arguments[i];
-        const auto value = [&](std::string& target) {
-            if (i + 1 >= arguments.size()) {
+        bool known = false;
+        for (const auto& [name, set] : ValueOptions) {
+            if (arg != name) continue;
+            known = true;
+            if (i + 1 < arguments.size())
+                set(parsed.options, arguments[++i]);
+            else
                 parsed.error = arg + " needs a value";
-                return;
-            }
-            target = arguments[++i];
-        };
-        if (arg == "--state") value(o.statePath);
-        else if (arg == "--link") value(o.linkPath);
-        else if (arg == "--dump-header") value(o.transmitter.dumpHeader);
-        else if (arg == "--identification") value(o.transmitter.identification);
-        else if (arg == "--work-code") value(o.transmitter.workCode);
-        else if (arg == "--silent") o.transmitter.silent = true;
-        else if (arg == "--corrupt-echo") o.transmitter.corruptEcho = true;
-        else if (arg == "--quiet") o.quiet = true;
-        else if (arg == "--help" || arg == "-h") o.help = true;
-        else parsed.error = "unknown option " + arg;
-        if (!parsed.error.empty()) break;
+        }
+        for (const auto& [name, set] : FlagOptions) {
+            if (arg != name) continue;
+            known = true;
+            set(parsed.options);
+        }
+        if (!known) parsed.error = "unknown option " + arg;
     }
     return parsed;
 }

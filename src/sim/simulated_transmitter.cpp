@@ -57,7 +57,8 @@ void SimulatedTransmitter::answer(std::vector<Answer>& answers, std::string byte
 
 std::vector<Answer> SimulatedTransmitter::receive(std::string_view bytes) {
     std::vector<Answer> answers;
-    for (char byte : bytes) onByte(byte, answers);
+    for (char byte : bytes)
+        onByte(byte, answers);
     return answers;
 }
 
@@ -130,10 +131,10 @@ void SimulatedTransmitter::onCommit(std::vector<Answer>& answers) {
         frameValid_ ? std::string_view(frame_).substr(Wire::FrameStart.size(), DataBlockSize)
                     : std::string_view{};
     const CodeDigestBytes expected = CodeDigest(options_.workCode);
-    const bool authorised = frameValid_ && block.substr(0, CodeDigestSize) ==
-                                               std::string_view(reinterpret_cast<const char*>(
-                                                                    expected.data()),
-                                                                expected.size());
+    const bool authorised =
+        frameValid_ &&
+        block.substr(0, CodeDigestSize) ==
+            std::string_view(reinterpret_cast<const char*>(expected.data()), expected.size());
     if (!authorised) {
         log_.push_back(frameValid_ ? "commit refused: the code digest is not the work code's"
                                    : "commit refused: no frame");

@@ -29,7 +29,8 @@ class CommPortDriverExTest : public ::testing::Test {
     void pump(int ms) {
         SteadyMillisecondClock clock;
         const std::uint32_t start = clock.tickCount();
-        while (clock.tickCount() - start < static_cast<std::uint32_t>(ms)) loopPump.runEvents(10);
+        while (clock.tickCount() - start < static_cast<std::uint32_t>(ms))
+            loopPump.runEvents(10);
     }
 
     // What the program sent, as the far end of the terminal reads it.
@@ -63,7 +64,8 @@ TEST_F(CommPortDriverExTest, OpensAPseudoTerminalByPathAndExchangesBytes) {
     EXPECT_TRUE(port.isOpen());
     EXPECT_EQ(port.openFailure(), "");
 
-    for (char c : std::string_view("AT\r")) EXPECT_TRUE(port.sendByte(static_cast<std::uint8_t>(c)));
+    for (char c : std::string_view("AT\r"))
+        EXPECT_TRUE(port.sendByte(static_cast<std::uint8_t>(c)));
     pump(20);
     EXPECT_EQ(farEndReads(), "AT\r");
 
@@ -151,7 +153,8 @@ TEST_F(CommPortDriverExTest, PortListStartsWithTheOpenPort) {
     port.ScanPorts();
     ASSERT_EQ(port.CommCount(), closedCount + 1);
     EXPECT_EQ(port.CommName(1), terminal.path());
-    EXPECT_EQ(port.CommNumber(1), std::stoi(terminal.path().substr(terminal.path().rfind('/') + 1)) % 256);
+    EXPECT_EQ(port.CommNumber(1),
+              std::stoi(terminal.path().substr(terminal.path().rfind('/') + 1)) % 256);
 }
 
 TEST_F(CommPortDriverExTest, StatusLineAndChosenPort) {

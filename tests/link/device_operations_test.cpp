@@ -32,7 +32,9 @@ TEST(BuildPayload, ImageBytesAroundTheAccessCodePlace) {
 
     ASSERT_EQ(payload.size(), 888u);
     EXPECT_EQ(payload.substr(0, 492), bytes(image, 0, 492));
-    EXPECT_EQ(payload.substr(492, 20), std::string("8461\0" "8642\0\0\0\0\0\0?????", 20));
+    EXPECT_EQ(payload.substr(492, 20), std::string("8461\0"
+                                                   "8642\0\0\0\0\0\0?????",
+                                                   20));
     EXPECT_EQ(payload.substr(512, 373), bytes(image, 512, 885));
     EXPECT_EQ(payload.substr(885), ">>>");
 }
@@ -49,10 +51,13 @@ TEST(ImageTextFromRead, CutsBeforeThePayloadEnd) {
         {"\">>> T\" only: up to and including its first character", "abc>>> Tx", "abc>"},
         {"both in order", "ab?????cd>>> Tail", "ab?????cd"},
         {"\">>> T\" before \"?????\"", "ab>>> Tcd?????", "ab>>> Tcd"},
-        {"more than 900 bytes before the end", std::string(950, 'z') + "?????" ">>> T",
+        {"more than 900 bytes before the end",
+         std::string(950, 'z') + "?????"
+                                 ">>> T",
          std::string(950, 'z') + "?????"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ImageTextFromRead(c.data), c.text) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(ImageTextFromRead(c.data), c.text) << c.name;
 }
 
 TEST(ImageTextFromRead, MarkersInsideUserTextsDoNotShortenTheImage) {
@@ -80,7 +85,8 @@ TEST(DeviceOperations, WriteThenReadRoundTripsTheModel) {
     ASSERT_EQ(WriteDevice(written, WorkCode, line, line.environment()), TransferOutcome::Success);
     EXPECT_EQ(line.openCalls, 1);
     EXPECT_FALSE(line.isOpen()) << "the port is closed after a write";
-    EXPECT_EQ(line.lastFrame, ConfigurationFrame(DataBlock("8461", BuildPayload(EncodeImage(written)))));
+    EXPECT_EQ(line.lastFrame,
+              ConfigurationFrame(DataBlock("8461", BuildPayload(EncodeImage(written)))));
 
     ConfigurationModel read = StartupModel();
     DeviceImage readImage{};

@@ -20,7 +20,8 @@ FakeLine::FakeLine(DeviceScript s) : script(std::move(s)) {}
 
 std::string FakeLine::sentText() const {
     std::string text;
-    for (const SentByte& s : sent) text += s.byte;
+    for (const SentByte& s : sent)
+        text += s.byte;
     return text;
 }
 
@@ -125,7 +126,8 @@ bool FakeLine::deviceCommand() {
         ++commits;
         // The device keeps the payload and trailer of the frame it committed.
         if (lastFrame.size() == DataBlockSize + 10)
-            script.storedData = lastFrame.substr(5 + CodeDigestSize, PayloadSize + Wire::Trailer.size());
+            script.storedData =
+                lastFrame.substr(5 + CodeDigestSize, PayloadSize + Wire::Trailer.size());
         if (script.okAfterCommit) reply(std::string(Ok), script.commitReplyDelayMs);
     } else {
         return false;

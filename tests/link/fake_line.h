@@ -55,7 +55,7 @@ class FakeLine : public LinkPort,
 
     DeviceScript script;
     bool confirmAnswer = true;
-    bool opens = true;   // whether open() succeeds
+    bool opens = true; // whether open() succeeds
     bool portOpen = true;
     int openCalls = 0;
     int closeCalls = 0;

@@ -22,8 +22,7 @@ TEST(PortList, OpenPortFirstThenTheRestInNaturalOrder) {
               (std::vector<std::string>{"ttyS2", "ttyS10", "ttyUSB0"}));
     EXPECT_EQ(PortList("COM3", {"COM3", "COM1", "COM12"}),
               (std::vector<std::string>{"COM3", "COM1", "COM12"}));
-    EXPECT_EQ(PortList("/dev/pts/4", {"ttyS0"}),
-              (std::vector<std::string>{"/dev/pts/4", "ttyS0"}));
+    EXPECT_EQ(PortList("/dev/pts/4", {"ttyS0"}), (std::vector<std::string>{"/dev/pts/4", "ttyS0"}));
     EXPECT_TRUE(PortList("", {}).empty());
 }
 

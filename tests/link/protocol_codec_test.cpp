@@ -13,12 +13,13 @@ TEST(OkCheck, LooksAtTheTwoCharactersFromTheFirstCapitalO) {
         std::string_view received;
         bool ok;
     } cases[] = {
-        {"OK\r\n", true},  {"ok", true},          {"XOK", true},   {"NO", false},
-        {"\r\nOK", true},  {"DUMP005 xOk", true}, {"ERROR", false}, {"", false},
-        {"K", false},      {"xok", false}, // no capital O: the first two characters "XO"
+        {"OK\r\n", true}, {"ok", true},          {"XOK", true},    {"NO", false},
+        {"\r\nOK", true}, {"DUMP005 xOk", true}, {"ERROR", false}, {"", false},
+        {"K", false},     {"xok", false}, // no capital O: the first two characters "XO"
         {"O", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(OkCheck(c.received), c.ok) << c.received;
+    for (const auto& c : cases)
+        EXPECT_EQ(OkCheck(c.received), c.ok) << c.received;
 }
 
 TEST(AccountBytes, EachCharacterIsANibble) {

@@ -26,9 +26,7 @@ struct CliRun {
 
 class CliDeviceCommandsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        sim_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    }
+    void SetUp() override { sim_.setProcessChannelMode(QProcess::ForwardedErrorChannel); }
     void TearDown() override { stopSimulator(); }
 
     void stopSimulator() {
@@ -101,7 +99,8 @@ TEST_F(CliDeviceCommandsTest, DeclinedWriteChangesNothing) {
     const QString state = dir.filePath("device.state");
     ASSERT_TRUE(WriteProjectFile(project, StartupModel()).ok());
     // Standard input is closed, so the question gets no "yes".
-    const CliRun run = cli({"write", "--port", startSimulator({"--quiet", "--state", state}), project});
+    const CliRun run =
+        cli({"write", "--port", startSimulator({"--quiet", "--state", state}), project});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains("cancelled, nothing was sent")) << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(state));

@@ -14,7 +14,8 @@ namespace {
 
 std::string answered(SimulatedTransmitter& device, std::string_view bytes) {
     std::string all;
-    for (const Answer& a : device.receive(bytes)) all += a.bytes;
+    for (const Answer& a : device.receive(bytes))
+        all += a.bytes;
     return all;
 }
 
@@ -38,7 +39,8 @@ TEST(SimulatedTransmitter, AnswersProbesReadAndDumpHeader) {
 TEST(SimulatedTransmitter, CommandsMayArriveByteByByte) {
     SimulatedTransmitter device({}, "x");
     std::string all;
-    for (char c : std::string_view("#####")) all += answered(device, std::string_view(&c, 1));
+    for (char c : std::string_view("#####"))
+        all += answered(device, std::string_view(&c, 1));
     EXPECT_EQ(all, "x@@@@@");
 }
 

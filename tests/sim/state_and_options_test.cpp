@@ -25,10 +25,9 @@ TEST(StateFile, SavesAndLoadsBytes) {
 }
 
 TEST(SimOptions, ParsesEveryOption) {
-    const ParsedOptions parsed =
-        ParseSimOptions({"--state", "s.bin", "--link", "/tmp/tty", "--silent", "--dump-header",
-                         "DUMP004", "--identification", " X", "--corrupt-echo", "--work-code",
-                         "1234", "--quiet"});
+    const ParsedOptions parsed = ParseSimOptions(
+        {"--state", "s.bin", "--link", "/tmp/tty", "--silent", "--dump-header", "DUMP004",
+         "--identification", " X", "--corrupt-echo", "--work-code", "1234", "--quiet"});
     ASSERT_EQ(parsed.error, "");
     const SimOptions& o = parsed.options;
     EXPECT_EQ(o.statePath, "s.bin");
