@@ -1,0 +1,151 @@
+#include "summary/report_painter.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace skarvion {
+
+namespace {
+
+constexpr double TemplateDpi = 96;
+constexpr double TextInset = 2;     // template units between a box's side and its text
+constexpr double FrameWidth = 1;    // template units
+constexpr double SmallestFit = 0.5; // a text never shrinks below half its size
+constexpr double FitStep = 0.95;
+
+int alignmentFlags(const ReportStyle& style) {
+    int flags = style.verticallyCentred ? Qt::AlignVCenter : Qt::AlignTop;
+    switch (style.align) {
+    case ReportAlign::Left:
+        flags |= Qt::AlignLeft;
+        break;
+    case ReportAlign::Center:
+        flags |= Qt::AlignHCenter;
+        break;
+    case ReportAlign::Right:
+        flags |= Qt::AlignRight;
+        break;
+    }
+    if (style.wrap) flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+QRectF deviceRect(const QRectF& box, double scale) {
+    return QRectF(box.x() * scale, box.y() * scale, box.width() * scale, box.height() * scale);
+}
+
+QRectF textArea(const ReportText& text, double scale) {
+    return deviceRect(text.box.adjusted(TextInset, 0, -TextInset, 0), scale);
+}
+
+QFont baseFont(const ReportStyle& style, double scale, const QPaintDevice& device) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(style.bold);
+    // Template points are 1/72 inch at 96 template units per inch; the device
+    // turns point sizes into pixels by its own resolution.
+    font.setPointSizeF(style.pointSize * TemplateDpi * scale / device.logicalDpiY());
+    return font;
+}
+
+// A single line may stand a little over its box's height (the template's
+// boxes are tight); anything wider than the box, or several lines taller than
+// it, does not fit.
+bool fits(const QFont& font, const ReportText& text, double scale, QPaintDevice& device) {
+    const QRectF area = textArea(text, scale);
+    const QFontMetricsF metrics(font, &device);
+    const QRectF needed = metrics.boundingRect(area, alignmentFlags(text.style), text.text);
+    const bool oneLine = needed.height() < 1.5 * metrics.lineSpacing();
+    return needed.width() <= area.width() + 0.5 &&
+           (oneLine || needed.height() <= area.height() + 0.5);
+}
+
+double pageScale(const QPaintDevice& device) {
+    return std::min(device.width() / ReportPageWidth, device.height() / ReportPageHeight);
+}
+
+void paintPage(QPainter& painter, QPaintDevice& device, const ReportPage& page, double scale) {
+    QPen pen(Qt::black);
+    pen.setWidthF(FrameWidth * scale);
+    for (const QLineF& rule : page.rules) {
+        painter.setPen(pen);
+        painter.drawLine(QLineF(rule.p1() * scale, rule.p2() * scale));
+    }
+    for (const ReportText& text : page.texts) {
+        if (text.style.framed) {
+            painter.setPen(pen);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(deviceRect(text.box, scale));
+        }
+        if (text.text.isEmpty()) continue;
+        painter.setPen(text.style.red ? Qt::red : Qt::black);
+        painter.setFont(FittedReportFont(text, scale, device));
+        painter.drawText(textArea(text, scale), alignmentFlags(text.style) | Qt::TextDontClip,
+                         text.text);
+    }
+}
+
+} // namespace
+
+QFont FittedReportFont(const ReportText& text, double scale, QPaintDevice& device) {
+    QFont font = baseFont(text.style, scale, device);
+    const double size = font.pointSizeF();
+    for (double factor = 1; factor >= SmallestFit; factor *= FitStep) {
+        font.setPointSizeF(size * factor);
+        if (fits(font, text, scale, device)) break;
+    }
+    return font;
+}
+
+bool PaintReport(QPaintDevice& device, const ReportPages& pages,
+                 const std::function<bool()>& newPage) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double scale = pageScale(device);
+    bool first = true;
+    for (const ReportPage& page : pages) {
+        if (!first && !newPage()) return false;
+        first = false;
+        paintPage(painter, device, page, scale);
+    }
+    return painter.end();
+}
+
+bool PaintReport(QPagedPaintDevice& device, const ReportPages& pages) {
+    return PaintReport(device, pages, [&device] { return device.newPage(); });
+}
+
+QByteArray ReportPdf(const ReportPages& pages, const QString& title) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Skarvion PRO"));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        if (!PaintReport(writer, pages)) return {};
+    }
+    return bytes;
+}
+
+std::optional<QString> WriteReportPdf(const QString& path, const ReportPages& pages,
+                                      const QString& title) {
+    const QByteArray bytes = ReportPdf(pages, title);
+    if (bytes.isEmpty()) return path + ": the report could not be painted";
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return path + ": " + file.errorString();
+    return std::nullopt;
+}
+
+} // namespace skarvion

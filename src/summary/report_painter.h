@@ -1,0 +1,40 @@
+#pragma once
+
+// Paints the laid-out report pages with QPainter and writes them as PDF.
+
+#include "summary/report_layout.h"
+
+#include <QByteArray>
+#include <QFont>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QPaintDevice;
+class QPagedPaintDevice;
+
+namespace skarvion {
+
+// The font of a text at `scale` device pixels per template unit, made smaller
+// where the text would not fit its box otherwise (a long number, a language
+// file's longer caption), so that nothing is cut off.
+QFont FittedReportFont(const ReportText& text, double scale, QPaintDevice& device);
+
+// Paints the pages one after another, each scaled to fit the device's page
+// with its top left corner at the device's origin; `newPage` starts the next
+// device page and may refuse (painting then stops). False when the device
+// cannot be painted on or a page could not be started.
+bool PaintReport(QPaintDevice& device, const ReportPages& pages,
+                 const std::function<bool()>& newPage);
+bool PaintReport(QPagedPaintDevice& device, const ReportPages& pages);
+
+// The report as a PDF document of A4 pages without margins.
+QByteArray ReportPdf(const ReportPages& pages, const QString& title);
+
+// Writes the PDF to `path`, replacing an existing file only by a complete new
+// one. An error text naming the file when it fails.
+std::optional<QString> WriteReportPdf(const QString& path, const ReportPages& pages,
+                                      const QString& title);
+
+} // namespace skarvion
