@@ -50,6 +50,15 @@ std::vector<std::string> PortList(std::string_view currentPort, std::vector<std:
     return list;
 }
 
+std::vector<std::string> SelectorPortList(const std::vector<std::string>& portList,
+                                          std::string_view openPort) {
+    std::vector<std::string> list = portList;
+    if (!openPort.empty()) list.emplace_back(openPort);
+    return list;
+}
+
+int PortCountState(std::size_t portCount) { return portCount == 0 ? 0 : portCount == 1 ? 1 : 2; }
+
 std::string PortDisplayName(std::string_view name) {
     if (name.substr(0, WindowsDevicePrefix.size()) == WindowsDevicePrefix)
         name.remove_prefix(WindowsDevicePrefix.size());

@@ -22,6 +22,15 @@ bool PortNameLess(std::string_view a, std::string_view b);
 // other port found, in PortNameLess order, each name once.
 std::vector<std::string> PortList(std::string_view currentPort, std::vector<std::string> found);
 
+// The port selector's list: every port of the port list, then the open port
+// once more at the end (so it shows at the top and at the bottom).
+std::vector<std::string> SelectorPortList(const std::vector<std::string>& portList,
+                                          std::string_view openPort);
+
+// 0 for an empty port list, 1 for one port, 2 for more; Read and Write are
+// available unless it is 0.
+int PortCountState(std::size_t portCount);
+
 // The name a user sees: the name without a leading "\\.\" device prefix.
 std::string PortDisplayName(std::string_view name);
 

@@ -26,6 +26,16 @@ TEST(PortList, OpenPortFirstThenTheRestInNaturalOrder) {
     EXPECT_TRUE(PortList("", {}).empty());
 }
 
+TEST(SelectorPortList, OpenPortListedAtTopAndBottom) {
+    const auto list = PortList("COM1", {"COM3", "COM1"});
+    EXPECT_EQ(SelectorPortList(list, "COM1"), (std::vector<std::string>{"COM1", "COM3", "COM1"}));
+    EXPECT_EQ(SelectorPortList(PortList("", {"COM3", "COM1"}), ""),
+              (std::vector<std::string>{"COM1", "COM3"}));
+    EXPECT_EQ(PortCountState(0), 0);
+    EXPECT_EQ(PortCountState(1), 1);
+    EXPECT_EQ(PortCountState(5), 2);
+}
+
 TEST(PortDisplayName, DropsTheWindowsDevicePrefix) {
     EXPECT_EQ(PortDisplayName("\\\\.\\COM1"), "COM1");
     EXPECT_EQ(PortDisplayName("/dev/ttyUSB0"), "/dev/ttyUSB0");
