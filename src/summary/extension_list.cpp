@@ -4,6 +4,7 @@
 #include "summary/markup_text.h"
 #include "summary/qt_markup_metrics.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -13,6 +14,8 @@ namespace {
 
 // The markup bytes of an item; a display text set by other means is encoded.
 constexpr int MarkupRole = Qt::UserRole + 1;
+// The height an item got when it was put in.
+constexpr int HeightRole = Qt::UserRole + 2;
 
 QColor toQColor(const MarkupColour& c) {
     return QColor(c.red, c.green, c.blue);
@@ -35,7 +38,9 @@ class MarkupDelegate final : public QStyledItemDelegate {
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         (void)option;
-        return QSize(1, MarkupItemHeight(markupOf(index), list_->itemHeight()));
+        const QVariant fixed = index.data(HeightRole);
+        return QSize(1, fixed.isValid() ? fixed.toInt()
+                                        : MarkupItemHeight(markupOf(index), list_->itemHeight()));
     }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -49,7 +54,7 @@ class MarkupDelegate final : public QStyledItemDelegate {
         painter->fillRect(r, brush);
 
         const MarkupBase base = list_->markupBase();
-        const QtMarkupMetrics metrics(list_->font());
+        const QtMarkupMetrics& metrics = list_->markupMetrics();
         MarkupColour pen = list_->penBefore(index.row());
         const MarkupRect rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
         const MarkupLineLayout layout = LayoutMarkupLine(markupOf(index), rect, base, pen, metrics);
@@ -107,6 +112,8 @@ TExtensionList::TExtensionList(QWidget* parent) : QListWidget(parent) {
     connect(m, &QAbstractItemModel::layoutChanged, this, [this] { invalidatePens(); });
 }
 
+TExtensionList::~TExtensionList() = default;
+
 void TExtensionList::setSelColorEn(bool on) {
     if (on == selColorEn_) return;
     selColorEn_ = on;
@@ -117,23 +124,21 @@ void TExtensionList::setItemHeight(int pixels) {
     itemHeight_ = pixels;
 }
 
-void TExtensionList::addLine(const std::string& line) {
+QListWidgetItem* TExtensionList::newItem(const std::string& line) const {
     auto* item = new QListWidgetItem(FromWindows1251(line));
     item->setData(MarkupRole, QByteArray::fromStdString(line));
-    addItem(item);
+    item->setData(HeightRole, MarkupItemHeight(line, itemHeight_));
+    return item;
+}
+
+void TExtensionList::addLine(const std::string& line) {
+    addItem(newItem(line));
 }
 
 void TExtensionList::setLine(int index, const std::string& line) {
-    if (index == count()) {
-        auto* item = new QListWidgetItem(FromWindows1251(line));
-        item->setData(MarkupRole, QByteArray::fromStdString(line));
-        insertItem(index, item);
-        return;
-    }
-    if (QListWidgetItem* existing = item(index)) {
-        existing->setData(MarkupRole, QByteArray::fromStdString(line));
-        existing->setText(FromWindows1251(line));
-    }
+    if (index < 0 || index > count()) return;
+    if (index < count()) delete takeItem(index);
+    insertItem(index, newItem(line));
 }
 
 void TExtensionList::setLines(const std::vector<std::string>& lines) {
@@ -170,6 +175,18 @@ MarkupColour TExtensionList::penBefore(int row) const {
     }
     if (row < 0 || row >= count()) return MarkupColour{};
     return penCache_[static_cast<std::size_t>(row)];
+}
+
+const QtMarkupMetrics& TExtensionList::markupMetrics() const {
+    if (!metrics_) metrics_ = std::make_unique<QtMarkupMetrics>(font());
+    return *metrics_;
+}
+
+void TExtensionList::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) metrics_.reset();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        invalidatePens();
+    QListWidget::changeEvent(event);
 }
 
 void TExtensionList::invalidatePens() {

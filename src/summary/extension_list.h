@@ -7,11 +7,14 @@
 
 #include <QListWidget>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace skarvion {
+
+class QtMarkupMetrics;
 
 class TExtensionList : public QListWidget {
     Q_OBJECT
@@ -22,13 +25,15 @@ class TExtensionList : public QListWidget {
     static constexpr int DefaultItemHeight = 17;
 
     explicit TExtensionList(QWidget* parent = nullptr);
+    ~TExtensionList() override;
 
     // When set, the selected item is painted on the highlight colour and the
     // focused item gets a focus rectangle. Off by default.
     bool selColorEn() const { return selColorEn_; }
     void setSelColorEn(bool on);
 
-    // Base height of a line in pixels; the markup adds to it.
+    // Base height of a line in pixels; the markup adds to it. A line's height
+    // is fixed when the line is put in.
     int itemHeight() const { return itemHeight_; }
     void setItemHeight(int pixels);
 
@@ -44,13 +49,19 @@ class TExtensionList : public QListWidget {
     // earlier line and kept until the next "/ct".
     MarkupColour penBefore(int row) const;
     MarkupBase markupBase() const;
+    const QtMarkupMetrics& markupMetrics() const;
+
+  protected:
+    void changeEvent(QEvent* event) override;
 
   private:
+    QListWidgetItem* newItem(const std::string& line) const;
     void invalidatePens();
 
     bool selColorEn_ = false;
     int itemHeight_ = DefaultItemHeight;
     mutable std::vector<MarkupColour> penCache_; // pen before each row; empty when stale
+    mutable std::unique_ptr<QtMarkupMetrics> metrics_;
 };
 
 // Clears the list and adds the lines of `text`, cut at each LF CR pair.

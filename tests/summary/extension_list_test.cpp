@@ -58,6 +58,19 @@ TEST_F(ExtensionListTest, EveryItemGetsTheHeightOfItsMarkup) {
     EXPECT_EQ(rowRect(1).top(), rowRect(0).bottom() + 1);
 }
 
+TEST_F(ExtensionListTest, AHeightIsFixedWhenTheLineIsPutIn) {
+    list.setItemHeight(16);
+    list.addLine("/d9");
+    list.setItemHeight(20);
+    list.addLine("/d9");
+    list.addLine("/d9");
+    list.setLine(2, "/z2"); // a replaced line is measured anew
+    render();
+    EXPECT_EQ(rowRect(0).height(), 7);
+    EXPECT_EQ(rowRect(1).height(), 11);
+    EXPECT_EQ(rowRect(2).height(), 22);
+}
+
 TEST_F(ExtensionListTest, BordersUseThePenOfTheLastCtAcrossLines) {
     const std::string border = "/i4/n1/p0/ic/i0/n2/p0/ie/pb"; // bottom edge 20..410
     list.setLines({border, "/cr/ct", border, "/cb", border, "/cn/ct", border});
