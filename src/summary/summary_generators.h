@@ -11,6 +11,8 @@
 
 #include "summary/summary_context.h"
 
+#include <optional>
+
 namespace skarvion {
 
 // Input 1..4; any other number gives no lines.
@@ -22,6 +24,13 @@ MarkupLines OutputSummary(ConfigurationModel& model, const LanguageTexts& texts,
 MarkupLines GsmTestSummary(ConfigurationModel& model, const LanguageTexts& texts);
 MarkupLines PeriodicTestSummary(ConfigurationModel& model, const LanguageTexts& texts);
 MarkupLines TestReportsSummary(ConfigurationModel& model, const LanguageTexts& texts);
+// The shared page of the GSM network test node (node numbers 1 and 1) and the
+// periodic test node (2 and 2): nothing when the two numbers differ (the list
+// stays as it is), the node's summary otherwise, and no lines for other nodes.
+std::optional<MarkupLines> TestInformationSummary(ConfigurationModel& model,
+                                                  const LanguageTexts& texts, int currentInput,
+                                                  int currentOutput);
+
 MarkupLines VoltageTestSummary(const ConfigurationModel& model, const LanguageTexts& texts);
 MarkupLines PrintInfoSummary(const ConfigurationModel& model, const LanguageTexts& texts);
 

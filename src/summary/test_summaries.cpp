@@ -174,4 +174,13 @@ MarkupLines PeriodicTestSummary(ConfigurationModel& model, const LanguageTexts& 
     return lines;
 }
 
+std::optional<MarkupLines> TestInformationSummary(ConfigurationModel& model,
+                                                  const LanguageTexts& texts, int currentInput,
+                                                  int currentOutput) {
+    if (currentInput != currentOutput) return std::nullopt;
+    if (currentOutput == 1) return GsmTestSummary(model, texts);
+    if (currentOutput == 2) return PeriodicTestSummary(model, texts);
+    return MarkupLines{};
+}
+
 } // namespace skarvion

@@ -185,3 +185,12 @@ TEST(SummarySections, ADelayChangeShowsAsOneChangedLineOfItsSummary) {
         EXPECT_EQ(changed, 1) << (markup ? "markup" : "plain");
     }
 }
+
+TEST(SummaryGenerators, TheTestInformationPageFollowsTheNodeNumbers) {
+    ConfigurationModel m = fixtures::FullModel();
+    EXPECT_FALSE(TestInformationSummary(m, builtInTexts(), 1, 2).has_value());
+    EXPECT_EQ(TestInformationSummary(m, builtInTexts(), 1, 1), GsmTestSummary(m, builtInTexts()));
+    EXPECT_EQ(TestInformationSummary(m, builtInTexts(), 2, 2),
+              PeriodicTestSummary(m, builtInTexts()));
+    EXPECT_EQ(TestInformationSummary(m, builtInTexts(), 3, 3), MarkupLines{});
+}
