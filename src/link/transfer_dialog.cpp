@@ -25,9 +25,10 @@ QProgressBar* makeBar(const char* name) {
 
 } // namespace
 
-TFormWRCPU::TFormWRCPU(const LanguageTexts& texts, QWidget* parent)
+TFormWRCPU::TFormWRCPU(const LanguageTexts& texts, QWidget* parent, MessageSink* messages)
     : QDialog(parent),
       texts_(texts),
+      messages_(messages),
       stepLabel_(new QLabel),
       stepBar_(makeBar("ProgressBar1")),
       overallLabel_(new QLabel),
@@ -103,15 +104,19 @@ void TFormWRCPU::setOverallText(LinkText text) {
 }
 
 void TFormWRCPU::showMessage(MessageKind kind, LinkText text) {
+    if (messages_) return messages_->showMessage(kind, text);
     QWidget* owner = parentWidget() ? parentWidget() : this;
     switch (kind) {
     case MessageKind::Information: QMessageBox::information(owner, QString(), textOf(text)); break;
     case MessageKind::Error: QMessageBox::critical(owner, QString(), textOf(text)); break;
-    case MessageKind::Plain: QMessageBox(QMessageBox::NoIcon, QString(), textOf(text), QMessageBox::Ok, owner).exec(); break;
+    case MessageKind::Plain:
+        QMessageBox(QMessageBox::NoIcon, QString(), textOf(text), QMessageBox::Ok, owner).exec();
+        break;
     }
 }
 
 bool TFormWRCPU::confirm(LinkText question) {
+    if (messages_) return messages_->confirm(question);
     return QMessageBox::question(parentWidget() ? parentWidget() : this, QString(), textOf(question),
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }

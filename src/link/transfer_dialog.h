@@ -22,7 +22,10 @@ class TFormWRCPU : public QDialog, public ProgressSink, public StepTextSink, pub
     Q_OBJECT
 
 public:
-    TFormWRCPU(const LanguageTexts& texts, QWidget* parent = nullptr);
+    // `messages` takes the exchange's message boxes and question instead of
+    // the dialog's own (tests answer them).
+    explicit TFormWRCPU(const LanguageTexts& texts, QWidget* parent = nullptr,
+                        MessageSink* messages = nullptr);
 
     // Each shows the dialog over its parent for the whole exchange.
     TransferOutcome read(ConfigurationModel& model, DeviceImage& readImage, LinkPort& port);
@@ -49,6 +52,7 @@ private:
     TransferOutcome run(Operation operation);
 
     const LanguageTexts& texts_;
+    MessageSink* messages_;
     SteadyMillisecondClock clock_;
     EventLoopPump pump_;
     QLabel* stepLabel_;
