@@ -25,6 +25,7 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(SplashMilliseconds, &window, [&] {
         window.show();
         splash.finish(&window);
+        window.activate();
     });
     return app.exec();
 }

@@ -3,12 +3,19 @@
 #include "app/window_actions.h"
 #include "editor/page_area.h"
 #include "editor/settings_tree_view.h"
+#include "link/comm_port_driver_ex.h"
+#include "link/device_operations.h"
+#include "link/simulated_device.h"
+#include "link/transfer_dialog.h"
 #include "locale/language_list.h"
+#include "locale/option_form.h"
+#include "model/windows1251.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QStandardPaths>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -51,9 +58,11 @@ TApplicationForm::TApplicationForm(QSettings& settings, ShellDialogs* dialogs, Q
     : QMainWindow(parent),
       settings_(settings),
       preferences_(settings),
+      externalDialogs_(dialogs),
       ownDialogs_(dialogs ? nullptr : std::make_unique<MessageBoxDialogs>(this)),
       session_(dialogs ? *dialogs : *ownDialogs_, texts_),
-      context_{session_.model(), texts_, {}, false} {
+      context_{session_.model(), texts_, {}, false},
+      port_(std::make_unique<TCommPortDriverEx>()) {
     setObjectName("ApplicationForm");
     setMinimumSize(MinimumWidth, MinimumHeight);
     resize(900, 640);
@@ -64,7 +73,24 @@ TApplicationForm::TApplicationForm(QSettings& settings, ShellDialogs* dialogs, Q
     createMenus();
     createToolBars();
     createCentralArea();
+    options_ = new TOptionForm(preferences_, texts_, programDirectory(), this);
+    transfer_ = new TFormWRCPU(texts_, this);
+    const QString stateDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(stateDir);
+    simulator_ = std::make_unique<SimulatedDevice>(SimulatedDevice::findProgram(programDirectory()),
+                                                   QDir(stateDir).filePath("simulated-device.state"));
+    connect(options_, &TOptionForm::simulatedDeviceRequested, this, [this](QString* terminal) {
+        QString error;
+        *terminal = simulator_->terminal(&error);
+        if (terminal->isEmpty()) this->dialogs().showError(error);
+    });
     connectCommands();
+    // Coming back to the program from another one rescans the ports and
+    // reapplies the settings; the program's own dialogs closing does not.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive && !QApplication::activeModalWidget() && isVisible())
+            activate();
+    });
     applyMenuTexts();
     session_.dialogDirectory = QDir::currentPath();
     updateTitle();
@@ -72,6 +98,7 @@ TApplicationForm::TApplicationForm(QSettings& settings, ShellDialogs* dialogs, Q
 }
 
 TApplicationForm::~TApplicationForm() {
+    port_->close();
     recent_.save(preferences_, session_.fileName());
     preferences_.setWorkPath(session_.dialogDirectory);
     preferences_.sync();
@@ -96,8 +123,7 @@ void TApplicationForm::createActions() {
     }
     // Commands whose parts of the program come later stay disabled until then.
     for (const char* pending : {"ActUndo", "ActRedo", "ActCut", "ActCopy", "ActPaste", "ActDelete",
-                                "ActPrint", "ActPrintSet", "ActPrntPrev", "ActSetting",
-                                "ActLanguage", "ActRead", "ActWrite", "ActContents", "ActHelp",
+                                "ActPrint", "ActPrintSet", "ActPrntPrev", "ActContents", "ActHelp",
                                 "ActAbout"})
         actions_[pending]->setEnabled(false);
 }
@@ -156,9 +182,12 @@ void TApplicationForm::connectCommands() {
         {"ActNew", &TApplicationForm::commandNew},       {"ActOpen", &TApplicationForm::commandOpen},
         {"ActSave", &TApplicationForm::commandSave},     {"ActSaveAs", &TApplicationForm::commandSaveAs},
         {"ActClose", &TApplicationForm::commandClose},   {"ActExit", &TApplicationForm::commandExit},
+        {"ActRead", &TApplicationForm::commandRead},     {"ActWrite", &TApplicationForm::commandWrite},
     };
     for (const auto& [name, slot] : commands)
         connect(actions_[name], &QAction::triggered, this, slot);
+    connect(actions_["ActSetting"], &QAction::triggered, this, [this] { commandSettings(false); });
+    connect(actions_["ActLanguage"], &QAction::triggered, this, [this] { commandSettings(true); });
 }
 
 void TApplicationForm::applyMenuTexts() {
@@ -182,18 +211,87 @@ void TApplicationForm::applyLanguage() {
 }
 
 void TApplicationForm::activate() {
+    refreshPorts();
     recent_.load(preferences_, [](const QString& path) { return QFileInfo::exists(path); });
     if (const auto workPath = preferences_.workPath(); workPath && !workPath->isEmpty())
         session_.dialogDirectory = *workPath;
     rebuildRecentMenu();
     applyLanguage();
+    showPortLine();
     refreshCurrentPage();
 }
 
-void TApplicationForm::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) activate();
-    QMainWindow::changeEvent(event);
+QString TApplicationForm::programDirectory() const {
+    return QDir(QCoreApplication::applicationDirPath()).absolutePath() + '/';
 }
+
+// The port list of the settings, the stored choice among it, and Read and
+// Write available while there is a port to use.
+void TApplicationForm::refreshPorts() {
+    port_->ScanPorts();
+    QStringList ports;
+    for (int i = 1; i <= port_->CommCount(); ++i) ports << QString::fromStdString(port_->CommName(i));
+    // A device named by its path (a USB adapter not listed, a pseudo-terminal) stays on offer.
+    const QString stored = preferences_.cpuPort().value_or(QString());
+    if (stored.startsWith('/') && QFileInfo::exists(stored) && !ports.contains(stored)) ports << stored;
+    if (stored.isEmpty() || !ports.contains(stored, Qt::CaseInsensitive)) {
+        // scripts/run asks for the simulated device when nothing else is chosen.
+        if (qEnvironmentVariableIsSet("SKARVION_USE_SIMULATOR") && simulator_->available()) {
+            const QString terminal = simulator_->terminal();
+            if (!terminal.isEmpty()) {
+                ports << terminal;
+                preferences_.setCpuPort(terminal);
+            }
+        }
+    }
+    options_->setPorts(ports, simulator_->available());
+    options_->loadStoredValues();
+    const bool usable = !options_->selectedPort().isEmpty() || !ports.isEmpty();
+    actions_["ActRead"]->setEnabled(usable);
+    actions_["ActWrite"]->setEnabled(usable);
+    applyPort();
+}
+
+void TApplicationForm::applyPort() {
+    port_->applyPortName(options_->selectedPort().toStdString());
+}
+
+void TApplicationForm::showPortLine() {
+    QString line = FromWindows1251(port_->statusLine(texts_.text("STATUSHEADER_1")));
+    if (options_->selectedPort().isEmpty())
+        line = uiText(texts_, "STATUSHEADER_1") + "no serial port chosen" +
+               (simulator_->available() ? " (Settings offers a simulated device)" : "");
+    portLine_->setText(line);
+}
+
+void TApplicationForm::commandSettings(bool languagePage) {
+    const bool accepted =
+        options_->execOnPage(languagePage ? TOptionForm::Page::Language : TOptionForm::Page::General);
+    if (accepted) {
+        applyPort();
+        recent_.setMaxItems(options_->fileListLength());
+        rebuildRecentMenu();
+        session_.dialogDirectory = options_->workingDirectory();
+        applyLanguage();
+        refreshCurrentPage();
+    }
+    if (!languagePage) showPortLine();
+}
+
+void TApplicationForm::commandRead() {
+    readImage_.fill(0);
+    if (transfer_->read(session_.model(), readImage_, *port_) == TransferOutcome::Success) {
+        tree_->refresh();
+    }
+    port_->close();
+    refreshCurrentPage();
+}
+
+void TApplicationForm::commandWrite() {
+    transfer_->write(session_.model(), WorkCode, *port_);
+    port_->close();
+}
+
 
 void TApplicationForm::closeEvent(QCloseEvent* event) {
     if (exiting_ || session_.closeQuery())

@@ -9,6 +9,7 @@
 #include "editor/editor_context.h"
 #include "locale/language_texts.h"
 #include "locale/preferences.h"
+#include "model/device_image.h"
 
 #include <QMainWindow>
 
@@ -25,6 +26,10 @@ namespace skarvion {
 
 class PageArea;
 class SettingsTreeView;
+class SimulatedDevice;
+class TCommPortDriverEx;
+class TFormWRCPU;
+class TOptionForm;
 
 class TApplicationForm : public QMainWindow {
     Q_OBJECT
@@ -45,15 +50,18 @@ public:
     // The program's first argument.
     void openFromCommandLine(const QString& path);
 
-    // What the window does each time it becomes the active window.
+    // What the window does when it first shows and each time the user comes
+    // back to the program.
     void activate();
+
+    TOptionForm* options() const { return options_; }
+    TCommPortDriverEx& port() { return *port_; }
 
     // Redraws the tree and shows the selected node's page again (the first
     // root's when none is selected).
     void refreshCurrentPage();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -75,17 +83,32 @@ private:
     void commandClose();
     void commandExit();
     void openRecent(const QString& path);
+    void commandSettings(bool languagePage);
+    void commandRead();
+    void commandWrite();
+
+    void refreshPorts();
+    void applyPort();
+    void showPortLine();
+    QString programDirectory() const;
+    ShellDialogs& dialogs() { return ownDialogs_ ? *ownDialogs_ : *externalDialogs_; }
 
     QSettings& settings_;
     Preferences preferences_;
     LanguageTexts texts_;
+    ShellDialogs* externalDialogs_;
     std::unique_ptr<MessageBoxDialogs> ownDialogs_;
     ProjectSession session_;
     EditorContext context_;
     RecentFiles recent_;
+    std::unique_ptr<TCommPortDriverEx> port_;
+    std::unique_ptr<SimulatedDevice> simulator_;
+    DeviceImage readImage_{};
 
     SettingsTreeView* tree_ = nullptr;
     PageArea* pages_ = nullptr;
+    TOptionForm* options_ = nullptr;
+    TFormWRCPU* transfer_ = nullptr;
     QLabel* portLine_ = nullptr;
     QMenu* recentMenuAnchor_ = nullptr;
     std::map<QString, QAction*> actions_;
