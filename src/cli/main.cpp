@@ -7,8 +7,14 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstring>
 
 namespace skarvion::cli {
+
+// The report command (report_command.cpp) paints, so it runs in a GUI
+// application that runReportProgram creates in place of the usual one.
+int commandReport(const QStringList& arguments);
+int runReportProgram(int argc, char* argv[]);
 
 namespace {
 
@@ -20,7 +26,7 @@ const CliCommand commandTable[] = {
     {"verify", "FILE", commandVerify},
     {"summary", "FILE [--section NAME] [--markup] [--language FILE]", commandSummary},
     {"diff", "A B", commandDiff},
-    {"report", "FILE -o OUT.pdf [--language FILE]", nullptr},
+    {"report", "FILE -o OUT.pdf [--language FILE]", commandReport},
     {"ports", "", commandPorts},
     {"read", "--port PORT -o FILE [--language FILE]", commandRead},
     {"write", "--port PORT FILE [--yes] [--language FILE]", commandWrite},
@@ -44,6 +50,7 @@ std::span<const CliCommand> Commands() {
 
 int main(int argc, char* argv[]) {
     using namespace skarvion::cli;
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0) return runReportProgram(argc, argv);
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == "help" || arguments.first() == "--help" ||

@@ -2,7 +2,6 @@
 
 #include "model/windows1251.h"
 
-#include <algorithm>
 #include <span>
 #include <string_view>
 
@@ -137,13 +136,14 @@ QString lines(const Text& value) {
     return text;
 }
 
-// Each band stands at its place in the template, or right below the one
-// before when that has grown past it.
+// The first band stands at its place in the template; every other band, and
+// every repeated record, follows right below the one before, so that a table's
+// rows close up under its column heads.
 ReportPage layOutPage(std::span<const TemplateBand> bands, const ReportSource& source) {
     ReportPage page;
-    double bottom = 0;
+    double bottom = bands.empty() ? 0 : bands.front().y;
     for (const TemplateBand& band : bands) {
-        const double top = std::max(band.y, bottom);
+        const double top = bottom;
         const int records = recordCount(band.records);
         for (int r = 0; r < records; ++r) {
             const double shift = top + r * band.height - band.y;

@@ -15,9 +15,9 @@ namespace skarvion {
 namespace {
 
 constexpr double TemplateDpi = 96;
-constexpr double TextInset = 2;     // template units between a box's side and its text
-constexpr double FrameWidth = 1;    // template units
-constexpr double SmallestFit = 0.5; // a text never shrinks below half its size
+constexpr double TextInset = 2;      // template units between a box's side and its text
+constexpr double FrameWidth = 1;     // template units
+constexpr double SmallestFit = 0.05; // only ends the search; any line fits long before
 constexpr double FitStep = 0.95;
 
 int alignmentFlags(const ReportStyle& style) {
@@ -58,10 +58,11 @@ QFont baseFont(const ReportStyle& style, double scale, const QPaintDevice& devic
 // A single line may stand a little over its box's height (the template's
 // boxes are tight); anything wider than the box, or several lines taller than
 // it, does not fit.
-bool fits(const QFont& font, const ReportText& text, double scale, QPaintDevice& device) {
+bool fits(const QFont& font, const ReportText& text, int flags, double scale,
+          QPaintDevice& device) {
     const QRectF area = textArea(text, scale);
     const QFontMetricsF metrics(font, &device);
-    const QRectF needed = metrics.boundingRect(area, alignmentFlags(text.style), text.text);
+    const QRectF needed = metrics.boundingRect(area, flags, text.text);
     const bool oneLine = needed.height() < 1.5 * metrics.lineSpacing();
     return needed.width() <= area.width() + 0.5 &&
            (oneLine || needed.height() <= area.height() + 0.5);
@@ -85,23 +86,26 @@ void paintPage(QPainter& painter, QPaintDevice& device, const ReportPage& page, 
             painter.drawRect(deviceRect(text.box, scale));
         }
         if (text.text.isEmpty()) continue;
+        const FittedReportText fitted = FitReportText(text, scale, device);
         painter.setPen(text.style.red ? Qt::red : Qt::black);
-        painter.setFont(FittedReportFont(text, scale, device));
-        painter.drawText(textArea(text, scale), alignmentFlags(text.style) | Qt::TextDontClip,
-                         text.text);
+        painter.setFont(fitted.font);
+        painter.drawText(textArea(text, scale), fitted.flags | Qt::TextDontClip, text.text);
     }
 }
 
 } // namespace
 
-QFont FittedReportFont(const ReportText& text, double scale, QPaintDevice& device) {
-    QFont font = baseFont(text.style, scale, device);
-    const double size = font.pointSizeF();
+FittedReportText FitReportText(const ReportText& text, double scale, QPaintDevice& device) {
+    FittedReportText fitted{baseFont(text.style, scale, device), alignmentFlags(text.style)};
+    // A word longer than a wrapped box's width is broken where it must be.
+    if (text.style.wrap && !fits(fitted.font, text, fitted.flags, scale, device))
+        fitted.flags = (fitted.flags & ~Qt::TextWordWrap) | Qt::TextWrapAnywhere;
+    const double size = fitted.font.pointSizeF();
     for (double factor = 1; factor >= SmallestFit; factor *= FitStep) {
-        font.setPointSizeF(size * factor);
-        if (fits(font, text, scale, device)) break;
+        fitted.font.setPointSizeF(size * factor);
+        if (fits(fitted.font, text, fitted.flags, scale, device)) break;
     }
-    return font;
+    return fitted;
 }
 
 bool PaintReport(QPaintDevice& device, const ReportPages& pages,

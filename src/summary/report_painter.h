@@ -16,10 +16,15 @@ class QPagedPaintDevice;
 
 namespace skarvion {
 
-// The font of a text at `scale` device pixels per template unit, made smaller
-// where the text would not fit its box otherwise (a long number, a language
-// file's longer caption), so that nothing is cut off.
-QFont FittedReportFont(const ReportText& text, double scale, QPaintDevice& device);
+// How a text is drawn at `scale` device pixels per template unit: its font,
+// made smaller where the text would not fit its box otherwise (a long number,
+// a language file's longer caption), and its alignment and wrapping flags,
+// which break a wrapped text's over-long words anywhere. Nothing is cut off.
+struct FittedReportText {
+    QFont font;
+    int flags = 0; // Qt::AlignmentFlag and Qt::TextFlag values
+};
+FittedReportText FitReportText(const ReportText& text, double scale, QPaintDevice& device);
 
 // Paints the pages one after another, each scaled to fit the device's page
 // with its top left corner at the device's origin; `newPage` starts the next

@@ -35,7 +35,7 @@ const ReportText* findText(const ReportPage& page, const QString& text) {
 } // namespace
 
 TEST(ReportLayout, TheReportHasATitlePageAndASettingsPageWithinA4) {
-    const ConfigurationModel m = testing::FullyConfiguredModel();
+    const ConfigurationModel m = skarvion::testing::FullyConfiguredModel();
     const ReportPages pages = LayOutReport({m, builtInTexts(), {}});
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].texts.size(), 7u);
@@ -54,7 +54,7 @@ TEST(ReportLayout, TheReportHasATitlePageAndASettingsPageWithinA4) {
     EXPECT_TRUE(official->style.framed);
 }
 
-TEST(ReportLayout, TablesRepeatTheirRowsAsFramedCellsBelowTheirHeads) {
+TEST(ReportLayout, TablesRepeatTheirRowsAsFramedCellsRightBelowTheirHeads) {
     ConfigurationModel m = StartupModel();
     m.input(3).Enabled = 1;
     const ReportPages pages = LayOutReport({m, builtInTexts(), {}});
@@ -64,19 +64,25 @@ TEST(ReportLayout, TablesRepeatTheirRowsAsFramedCellsBelowTheirHeads) {
     const auto left = column(pages[1], 104);
     ASSERT_EQ(left.size(), 1u + ReportInputRows + 1u + ReportPhoneRows);
     EXPECT_EQ(left[0].text, QString::fromUtf8("Номер входа"));
+    double top = left[0].box.bottom();
     for (int r = 0; r < ReportInputRows; ++r) {
         const ReportText& row = left[1 + r];
-        EXPECT_EQ(row.box, QRectF(104, 592 + 18 * r, 368, 18));
+        EXPECT_EQ(row.box, QRectF(104, top, 368, 18)) << "input row " << r;
         EXPECT_EQ(row.text, QString::fromUtf8("  Вход %1").arg(r + 1));
         EXPECT_TRUE(row.style.framed);
+        top = row.box.bottom();
     }
+    // The phone table's caption and head follow, as far below as in the template.
     EXPECT_EQ(left[5].text, QString::fromUtf8(" №"));
+    EXPECT_EQ(left[5].box.top(), top + (836 - 788));
+    top = left[5].box.bottom();
     for (int r = 0; r < ReportPhoneRows; ++r) {
         const ReportText& row = left[6 + r];
-        EXPECT_EQ(row.box, QRectF(104, 868 + 18 * r, 32, 18));
+        EXPECT_EQ(row.box, QRectF(104, top, 32, 18)) << "phone row " << r;
         EXPECT_EQ(row.text, QString::number(r + 1));
         EXPECT_EQ(row.style.align, ReportAlign::Right);
         EXPECT_TRUE(row.style.framed);
+        top = row.box.bottom();
     }
 
     const auto states = column(pages[1], 472);
@@ -93,7 +99,7 @@ TEST(ReportLayout, TablesRepeatTheirRowsAsFramedCellsBelowTheirHeads) {
 }
 
 TEST(ReportLayout, TheSettingsPageHeaderCarriesTheModelPageNumberAndRule) {
-    const ConfigurationModel m = testing::FullyConfiguredModel();
+    const ConfigurationModel m = skarvion::testing::FullyConfiguredModel();
     const ReportPage page = LayOutReport({m, builtInTexts(), {}})[1];
     const ReportText* number = findText(page, "2/6");
     ASSERT_NE(number, nullptr);
@@ -113,7 +119,7 @@ TEST(ReportLayout, TheSettingsPageHeaderCarriesTheModelPageNumberAndRule) {
 
 TEST(ReportLayout, FillingReplacesEachBracketedVariable) {
     ConfigurationModel m = StartupModel();
-    m.PrintInfo.ReportComment = testing::cp1251("строка 1\r\nстрока 2\rстрока 3");
+    m.PrintInfo.ReportComment = skarvion::testing::cp1251("строка 1\r\nстрока 2\rстрока 3");
     const ReportSource source{m, builtInTexts(), {}};
     const std::tuple<const char*, int, const char*> cases[] = {
         {"  [INNUMBER]", 2, "  Вход 3"},

@@ -66,7 +66,7 @@ TEST(ReportVariables, AFreshConfigurationPrintsItsPlaceholders) {
 }
 
 TEST(ReportVariables, AFullConfigurationPrintsItsValues) {
-    const ConfigurationModel m = testing::FullyConfiguredModel();
+    const ConfigurationModel m = skarvion::testing::FullyConfiguredModel();
     const ReportSource source{m, builtInTexts(), cp1251("Скарвион 2050 GSM")};
     expectValues(source, {
                              {"BCAPTION", "Настройки\rСкарвион 2050 GSM"},
@@ -122,7 +122,7 @@ TEST(ReportVariables, TheInputTableHasFourRowsWhateverTheInputsState) {
 }
 
 TEST(ReportVariables, ThePhoneTableHasNineRowsWithNoneForEmptyEntries) {
-    ConfigurationModel m = testing::FullyConfiguredModel();
+    ConfigurationModel m = skarvion::testing::FullyConfiguredModel();
     m.phone(3).Empty = 1; // keeps its old number, which must not print
     m.phone(9).Number = "+70000000009";
     m.phone(9).Empty = 0;
