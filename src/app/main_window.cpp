@@ -1,6 +1,10 @@
 #include "app/main_window.h"
 
 #include "app/window_actions.h"
+#include "dialogs/about_form.h"
+#include "dialogs/audio_form.h"
+#include "dialogs/help_files.h"
+#include "dialogs/qt_desktop_launcher.h"
 #include "editor/page_area.h"
 #include "editor/settings_tree_view.h"
 #include "link/comm_port_driver_ex.h"
@@ -10,6 +14,7 @@
 #include "locale/language_list.h"
 #include "locale/option_form.h"
 #include "model/windows1251.h"
+#include "summary/report_preview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,6 +80,9 @@ TApplicationForm::TApplicationForm(QSettings& settings, ShellDialogs* dialogs, Q
     createCentralArea();
     options_ = new TOptionForm(preferences_, texts_, programDirectory(), this);
     transfer_ = new TFormWRCPU(texts_, this);
+    launcher_ = std::make_unique<QtDesktopLauncher>();
+    audio_ = new TAudioForm(this);
+    about_ = new TAboutForm(*launcher_, this);
     const QString stateDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(stateDir);
     simulator_ = std::make_unique<SimulatedDevice>(SimulatedDevice::findProgram(programDirectory()),
@@ -123,7 +131,7 @@ void TApplicationForm::createActions() {
     }
     // Commands whose parts of the program come later stay disabled until then.
     for (const char* pending : {"ActUndo", "ActRedo", "ActCut", "ActCopy", "ActPaste", "ActDelete",
-                                "ActPrint", "ActPrintSet", "ActPrntPrev", "ActContents", "ActHelp",
+                                "ActPrint", "ActPrintSet", "ActContents", "ActHelp",
                                 "ActAbout"})
         actions_[pending]->setEnabled(false);
 }
@@ -139,6 +147,14 @@ void TApplicationForm::createMenus() {
         if (spec.name == QString("ActExit")) recentSeparator_ = menu->addSeparator();
         menu->addAction(actions_[spec.name]);
     }
+    // Export PDF… follows Print Preview in the File menu.
+    auto* exportPdf = new QAction(QStringLiteral("Export PDF…"), this);
+    exportPdf->setObjectName("ActExportPdf");
+    actions_["ActExportPdf"] = exportPdf;
+    QMenu* file = menus_[static_cast<int>(MenuId::File)];
+    const QList<QAction*> fileActions = file->actions();
+    const qsizetype preview = fileActions.indexOf(actions_["ActPrntPrev"]);
+    file->insertAction(fileActions.value(preview + 1), exportPdf);
 }
 
 void TApplicationForm::createToolBars() {
@@ -171,6 +187,9 @@ void TApplicationForm::createCentralArea() {
     portLine_ = new QLabel(this);
     portLine_->setObjectName("StatusPanel0");
     statusBar()->addWidget(portLine_, 1);
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->installEventFilter(this);
+    portLine_->installEventFilter(this);
 
     connect(tree_, &SettingsTreeView::nodeSelected, this, [this](int index) {
         pages_->dispatch(SettingsTreeNodes()[static_cast<std::size_t>(index)]);
@@ -183,11 +202,20 @@ void TApplicationForm::connectCommands() {
         {"ActSave", &TApplicationForm::commandSave},     {"ActSaveAs", &TApplicationForm::commandSaveAs},
         {"ActClose", &TApplicationForm::commandClose},   {"ActExit", &TApplicationForm::commandExit},
         {"ActRead", &TApplicationForm::commandRead},     {"ActWrite", &TApplicationForm::commandWrite},
+        {"ActPrntPrev", &TApplicationForm::commandPrintPreview},
+        {"ActExportPdf", &TApplicationForm::commandExportPdf},
     };
     for (const auto& [name, slot] : commands)
         connect(actions_[name], &QAction::triggered, this, slot);
     connect(actions_["ActSetting"], &QAction::triggered, this, [this] { commandSettings(false); });
     connect(actions_["ActLanguage"], &QAction::triggered, this, [this] { commandSettings(true); });
+    connect(actions_["ActAbout"], &QAction::triggered, this, [this] { about_->exec(); });
+    connect(actions_["ActContents"], &QAction::triggered, this, [this] {
+        openHelpFile(*launcher_, QCoreApplication::applicationDirPath(), HelpFile::Contents);
+    });
+    connect(actions_["ActHelp"], &QAction::triggered, this, [this] {
+        openHelpFile(*launcher_, QCoreApplication::applicationDirPath(), HelpFile::WhatsNew);
+    });
 }
 
 void TApplicationForm::applyMenuTexts() {
@@ -292,12 +320,45 @@ void TApplicationForm::commandWrite() {
     port_->close();
 }
 
+// The printed report of the current project, captioned with the device model
+// chosen in the settings.
+ReportPages TApplicationForm::reportPages() const {
+    const QString deviceType = preferences_.settingPlugin().value_or(QString());
+    return LayOutReport({session_.model(), texts_, ToWindows1251(deviceType).value_or(Text())});
+}
+
+void TApplicationForm::commandPrintPreview() {
+    ShowReportPreview(this, reportPages(), QFileInfo(session_.fileName()).fileName());
+}
+
+void TApplicationForm::commandExportPdf() {
+    const QFileInfo project(session_.fileName());
+    ExportReportPdf(this, reportPages(), project.fileName(),
+                    QDir(session_.dialogDirectory).filePath(project.completeBaseName() + ".pdf"));
+}
+
 
 void TApplicationForm::closeEvent(QCloseEvent* event) {
     if (exiting_ || session_.closeQuery())
         event->accept();
     else
         event->ignore();
+}
+
+// A double-click on the status bar opens the audio parameters.
+bool TApplicationForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        (watched == statusBar() || watched == portLine_)) {
+        commandAudioParameters();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TApplicationForm::commandAudioParameters() {
+    // The audio parameters are saved in the project, so a change must not go
+    // unnoticed at the next New or Exit.
+    if (editAudioParameters(*audio_, session_.model()).changed) session_.markModified();
 }
 
 void TApplicationForm::refreshCurrentPage() {

@@ -9,6 +9,7 @@
 #include "editor/editor_context.h"
 #include "locale/language_texts.h"
 #include "locale/preferences.h"
+#include "summary/report_layout.h"
 #include "model/device_image.h"
 
 #include <QMainWindow>
@@ -26,7 +27,10 @@ namespace skarvion {
 
 class PageArea;
 class SettingsTreeView;
+class DesktopLauncher;
 class SimulatedDevice;
+class TAboutForm;
+class TAudioForm;
 class TCommPortDriverEx;
 class TFormWRCPU;
 class TOptionForm;
@@ -63,6 +67,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createActions();
@@ -85,7 +90,11 @@ private:
     void openRecent(const QString& path);
     void commandSettings(bool languagePage);
     void commandRead();
+    void commandAudioParameters();
     void commandWrite();
+    void commandPrintPreview();
+    void commandExportPdf();
+    ReportPages reportPages() const;
 
     void refreshPorts();
     void applyPort();
@@ -103,12 +112,15 @@ private:
     RecentFiles recent_;
     std::unique_ptr<TCommPortDriverEx> port_;
     std::unique_ptr<SimulatedDevice> simulator_;
+    std::unique_ptr<DesktopLauncher> launcher_;
     DeviceImage readImage_{};
 
     SettingsTreeView* tree_ = nullptr;
     PageArea* pages_ = nullptr;
     TOptionForm* options_ = nullptr;
     TFormWRCPU* transfer_ = nullptr;
+    TAudioForm* audio_ = nullptr;
+    TAboutForm* about_ = nullptr;
     QLabel* portLine_ = nullptr;
     QMenu* recentMenuAnchor_ = nullptr;
     std::map<QString, QAction*> actions_;
