@@ -19,6 +19,7 @@ constexpr double TextInset = 2;      // template units between a box's side and 
 constexpr double FrameWidth = 1;     // template units
 constexpr double SmallestFit = 0.05; // only ends the search; any line fits long before
 constexpr double FitStep = 0.95;
+constexpr double SmallestScale = 0.01; // device pixels per template unit
 
 int alignmentFlags(const ReportStyle& style) {
     int flags = style.verticallyCentred ? Qt::AlignVCenter : Qt::AlignTop;
@@ -110,10 +111,12 @@ FittedReportText FitReportText(const ReportText& text, double scale, QPaintDevic
 
 bool PaintReport(QPaintDevice& device, const ReportPages& pages,
                  const std::function<bool()>& newPage) {
+    // A page without room (a custom paper of nothing) is not painted at all.
+    const double scale = pageScale(device);
+    if (!(scale > SmallestScale)) return false;
     QPainter painter;
     if (!painter.begin(&device)) return false;
     painter.setRenderHint(QPainter::Antialiasing);
-    const double scale = pageScale(device);
     bool first = true;
     for (const ReportPage& page : pages) {
         if (!first && !newPage()) return false;

@@ -28,8 +28,9 @@ FittedReportText FitReportText(const ReportText& text, double scale, QPaintDevic
 
 // Paints the pages one after another, each scaled to fit the device's page
 // with its top left corner at the device's origin; `newPage` starts the next
-// device page and may refuse (painting then stops). False when the device
-// cannot be painted on or a page could not be started.
+// device page and may refuse (painting then stops). False, with nothing
+// painted, when the device's page has no room to speak of; false also when
+// the device cannot be painted on or a page could not be started.
 bool PaintReport(QPaintDevice& device, const ReportPages& pages,
                  const std::function<bool()>& newPage);
 bool PaintReport(QPagedPaintDevice& device, const ReportPages& pages);

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QPrintPreviewDialog;
+class QPrinter;
 class QWidget;
 
 namespace skarvion {
@@ -14,6 +16,12 @@ namespace skarvion {
 // printer or to a PDF file). The pages are painted again whenever the
 // preview's printer changes.
 void ShowReportPreview(QWidget* parent, const ReportPages& pages, const QString& title);
+
+// Replaces the page setup of a preview of `printer` by one that works on a
+// scratch printer of the same kind and hands the chosen layout over only
+// when it leaves room for the report (at least 50 mm each way inside the
+// margins); a layout without room keeps the one before.
+void GuardReportPageSetup(QPrintPreviewDialog& dialog, QPrinter& printer);
 
 // Asks for a PDF file name, starting from `suggestedPath`, and writes the
 // report there; a failure is shown in an error box. The path written, or

@@ -87,15 +87,17 @@ class RecordingEngine : public QPaintEngine {
 class RecordingDevice : public QPaintDevice {
   public:
     RecordingEngine engine;
+    int width = 794;
+    int height = 1123;
     QPaintEngine* paintEngine() const override { return const_cast<RecordingEngine*>(&engine); }
 
   protected:
     int metric(PaintDeviceMetric metric) const override {
         switch (metric) {
         case PdmWidth:
-            return 794;
+            return width;
         case PdmHeight:
-            return 1123;
+            return height;
         case PdmWidthMM:
             return 210;
         case PdmHeightMM:
@@ -214,6 +216,20 @@ TEST(ReportPainter, TheCommentWrapsAndShrinksToItsBox) {
             EXPECT_LE(line.origin.y(), 600 + 372) << "below the comment box";
         }
     EXPECT_GT(commentLines, 1);
+}
+
+TEST(ReportPainter, APageWithoutRoomIsNotPainted) {
+    application();
+    const ConfigurationModel m = StartupModel();
+    const ReportPages pages = LayOutReport({m, builtInTexts(), {}});
+    for (const QSize size : {QSize(0, 0), QSize(794, 0), QSize(3, 1123)}) {
+        RecordingDevice device;
+        device.width = size.width();
+        device.height = size.height();
+        EXPECT_FALSE(PaintReport(device, pages, [] { return true; })) << size.width();
+        EXPECT_TRUE(device.engine.lines.empty());
+        EXPECT_TRUE(device.engine.frames.empty());
+    }
 }
 
 TEST(ReportPainter, ThePdfHasTwoA4Pages) {
