@@ -26,12 +26,14 @@ using namespace skarvion;
 
 namespace {
 
+// Never destroyed: run from the exit handlers, the application's clean-up
+// would reach the print support's statics after they are gone.
 QApplication& application() {
     static int argc = 1;
     static char name[] = "report_preview_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // Runs `answer` on the next modal dialog of type T as soon as it shows.
