@@ -44,7 +44,7 @@ OutputStartPage::OutputStartPage(EditorContext& context)
     layout->addWidget(label_);
     layout->addWidget(onButton_);
     layout->addWidget(offButton_);
-    layout->addStretch();
+    layout->addStretch(1);
     connect(onButton_, &QRadioButton::toggled, this, [this](bool on) { onStateChosen(0, on); });
     connect(offButton_, &QRadioButton::toggled, this, [this](bool on) { onStateChosen(1, on); });
 }
@@ -83,7 +83,7 @@ OutputModePage::OutputModePage(EditorContext& context)
         connect(button, &QRadioButton::toggled, this,
                 [this, mode](bool on) { onModeChosen(mode, on); });
     }
-    layout->addStretch();
+    layout->addStretch(1);
 }
 
 void OutputModePage::fill() {
@@ -122,7 +122,7 @@ OutputTimePage::OutputTimePage(EditorContext& context)
     row->addWidget(settingsLabel_);
     row->addWidget(editor_, 1);
     layout->addLayout(row);
-    layout->addStretch();
+    layout->addStretch(1);
     connect(editor_, &HalfSecondEditor::valueEdited, this, [this](int halfSeconds) {
         const int n = this->context().current.output;
         if (!validOutput(n)) return;
@@ -185,7 +185,7 @@ OutputSmsPage::OutputSmsPage(EditorContext& context, const OutputSmsPageSpec& sp
     phones_->setEnabled(false);
     layout->addWidget(phoneLabel_);
     layout->addWidget(phones_);
-    layout->addStretch();
+    layout->addStretch(1);
 }
 
 void OutputSmsPage::fill() {

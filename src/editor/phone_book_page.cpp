@@ -89,7 +89,7 @@ PhoneBookPage::PhoneBookPage(EditorContext& context)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_);
     layout->addWidget(list_);
-    layout->addStretch();
+    layout->addStretch(1);
 
     QTreeWidget* tree = list_->list();
     tree->setItemDelegateForColumn(1, new UsageDelegate(tree));

@@ -14,6 +14,7 @@ namespace skarvion {
 
 namespace {
 
+constexpr int RowHeight = 20;
 constexpr int ButtonSteps[4] = {-2, -1, 1, 2};
 const Qt::ArrowType ButtonArrows[4] = {Qt::UpArrow, Qt::UpArrow, Qt::DownArrow, Qt::DownArrow};
 
@@ -31,11 +32,14 @@ PhoneListView::PhoneListView(const PhoneListNames& names, int columns, int rows,
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->header()->setSectionsMovable(false);
-    for (int row = 0; row < rows; ++row)
-        new QTreeWidgetItem(list_);
-    const int rowHeight = std::max(list_->sizeHintForRow(0), 18);
-    list_->setFixedHeight(list_->header()->sizeHint().height() + PhoneListVisibleRows * rowHeight +
+    // Rows tall enough for the 16-pixel channel icons; the list shows eight.
+    for (int row = 0; row < rows; ++row) {
+        auto* item = new QTreeWidgetItem(list_);
+        item->setSizeHint(0, QSize(0, RowHeight));
+    }
+    list_->setFixedHeight(list_->header()->sizeHint().height() + PhoneListVisibleRows * RowHeight +
                           2 * list_->frameWidth());
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     bar_->setObjectName(names.bar);
     bar_->setOrientation(Qt::Vertical);
@@ -58,7 +62,7 @@ PhoneListView::PhoneListView(const PhoneListNames& names, int columns, int rows,
     }
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(list_, 1);
+    layout->addWidget(list_, 1, Qt::AlignTop);
     layout->addLayout(controls);
 
     connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this,

@@ -28,7 +28,7 @@ PinPage::PinPage(EditorContext& context)
     layout->addWidget(heading_);
     layout->addWidget(label_);
     layout->addWidget(field_);
-    layout->addStretch();
+    layout->addStretch(1);
     connect(field_, &TEditLetCh::changed, this, [this](const QString& text) {
         const Text pin = PinCodeFromField(text.toStdString());
         if (pin == this->context().model.PinCode) return;

@@ -36,7 +36,7 @@ SignalPage::SignalPage(EditorContext& context)
         connect(button, &QRadioButton::toggled, this,
                 [this, type](bool checked) { onSignalChosen(type, checked); });
     }
-    layout->addStretch();
+    layout->addStretch(1);
 }
 
 void SignalPage::fill() {

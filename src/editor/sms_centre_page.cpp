@@ -26,7 +26,7 @@ SmsCentrePage::SmsCentrePage(EditorContext& context)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_);
     layout->addWidget(field_);
-    layout->addStretch();
+    layout->addStretch(1);
     connect(field_, &TEditLetCh::changed, this, [this](const QString& text) {
         const Text number = SmsCentreFromField(text.toStdString());
         if (number == this->context().model.SmsCentreNumber) return;

@@ -53,7 +53,7 @@ InputTimePage::InputTimePage(EditorContext& context)
     }
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
-    layout->addStretch();
+    layout->addStretch(1);
 }
 
 void InputTimePage::fill() {
