@@ -100,11 +100,13 @@ PhoneUsage PhoneUsageOf(const ConfigurationModel& m, int slot) {
 
 void ClearPhoneEntry(ConfigurationModel& model, int slot) {
     if (!validSlot(slot)) return;
+    const bool wasUsed = PhoneUsed(model, slot);
     PhoneEntry& entry = model.phone(slot);
     entry.Number.clear();
     entry.Name = DefaultPhoneName(slot);
     entry.Empty = 1;
-    RepairPhoneReferences(model, slot);
+    // An entry that was empty already leaves the references as they are.
+    if (wasUsed) RepairPhoneReferences(model, slot);
 }
 
 bool EditPhoneBookEntry(ConfigurationModel& model, int slot, const PhoneAsker& ask) {

@@ -84,7 +84,8 @@ Text CopyPhoneBookEntry(const ConfigurationModel& model, int slot);
 bool EnterPhone(ConfigurationModel& model, int slot, bool required, const PhoneAsker& ask,
                 const char* labelKey = nullptr);
 
-// Empties an entry (its number left empty) and repairs the references to it.
+// Empties an entry (its number left empty); when it held a number, the
+// references to it are repaired.
 void ClearPhoneEntry(ConfigurationModel& model, int slot);
 
 } // namespace skarvion

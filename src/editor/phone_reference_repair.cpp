@@ -143,10 +143,21 @@ void keepOnlyFirstCall(const ClipCalls& c, PhoneRef event1) {
 }
 
 void repairClip(const ClipCalls& c, const Slots& used, int slot) {
-    if (used.size() <= 1) {
+    if (used.empty()) {
         for (PhoneRef* phone : {c.restore1, c.event2, c.restore2})
-            if (used.empty() || *phone == slot) *phone = 0;
-        keepOnlyFirstCall(c, used.empty() ? 0 : static_cast<PhoneRef>(used.front()));
+            *phone = 0;
+        keepOnlyFirstCall(c, 0);
+        *c.restore2Used = 0;
+        return;
+    }
+    const bool affected =
+        *c.event1 == slot || *c.restore1 == slot || *c.event2 == slot || *c.restore2 == slot;
+    if (!affected) return;
+    if (used.size() == 1) {
+        // One entry cannot serve an event and its restore: only the event call stays.
+        for (PhoneRef* phone : {c.restore1, c.event2, c.restore2})
+            if (*phone == slot) *phone = 0;
+        keepOnlyFirstCall(c, static_cast<PhoneRef>(used.front()));
         *c.restore2Used = 0;
         return;
     }

@@ -11,8 +11,9 @@ namespace skarvion {
 // Entry `slot` has just become empty. A first phone that named it moves to
 // the highest used entry below it, else the lowest used entry, else none;
 // an optional phone that named it becomes none. CLIP calls move to another
-// used entry, keeping the event and restore calls of a group apart; with at
-// most one entry left the restore calls and the second group are switched off.
+// used entry, keeping the event and restore calls of a group apart; with one
+// entry left an owner that called it keeps only its event call, and with
+// none left every CLIP call and switch is cleared.
 void RepairPhoneReferences(ConfigurationModel& model, int slot);
 
 // Entry `slot` got a number on the phone book page: the first phones still

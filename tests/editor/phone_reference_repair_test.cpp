@@ -138,6 +138,9 @@ TEST(PhoneReferenceRepair, WithOneEntryLeftClipKeepsOnlyTheEventCall) {
     EXPECT_FALSE(in.ClipPhone4Used);
     EXPECT_FALSE(in.Clip2Enabled);
     EXPECT_TRUE(everyReferenceNamesAUsedEntry(m));
+    // An owner that did not call the entry keeps its settings.
+    EXPECT_EQ(m.input(3).ClipPhone1, 0);
+    EXPECT_TRUE(m.input(3).ClipPhone2Used);
 }
 
 TEST(PhoneReferenceRepair, ClipCallMovesToAnEntryItsPartnerDoesNotCall) {
