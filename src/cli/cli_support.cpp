@@ -118,7 +118,9 @@ LoadedConfiguration loadConfiguration(const QString& path, bool rawImage) {
 
 std::optional<QString> writeOutputFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Flushed before the commit, which misses a flush cut short by a full disk.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit())
         return path + ": " + file.errorString();
     return std::nullopt;
 }

@@ -8,8 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace skarvion;
 using skarvion::testing::CliRunner;
+using skarvion::testing::CliRun;
 
 namespace {
 
@@ -19,6 +23,27 @@ protected:
         cli.write("full.SK2050", ProjectFileBytes(skarvion::testing::FullyConfiguredModel()));
     }
     CliRunner cli;
+};
+
+// Lets this process and the programs it starts write files of at most
+// `bytes` bytes, as a full disk would; a longer write fails with an error.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, handler_);
+    }
+
+private:
+    rlimit previous_{};
+    void (*handler_)(int) = nullptr;
 };
 
 int lineCount(const QByteArray& text) {
@@ -132,5 +157,30 @@ TEST_F(CliFileCommands, UsageErrors) {
     for (const QStringList& arguments : cases) {
         const auto run = cli.run(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+    }
+}
+
+TEST_F(CliFileCommands, FullDiskKeepsTheOldOutputFile) {
+    cli.write("site.SK2050", "old project");
+    cli.write("site.json", "old json");
+    struct Case {
+        QStringList arguments;
+        QString output;
+        QByteArray old;
+    };
+    const Case cases[] = {
+        {{"new", "-o", "site.SK2050"}, "site.SK2050", "old project"},
+        {{"export", "full.SK2050", "-o", "site.json"}, "site.json", "old json"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        CliRun run;
+        {
+            FileSizeLimit limit(512); // less than either output takes
+            run = cli.run(c.arguments);
+        }
+        EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.output.toUtf8())) << run.err.toStdString();
+        EXPECT_EQ(cli.read(c.output), c.old);
     }
 }
