@@ -23,18 +23,44 @@ struct Node {
     enum class Kind { Scalar, Array, Object } kind = Kind::Scalar;
     QString scalar; // JSON text of a scalar
     std::vector<Node> items;
-    std::vector<std::pair<QString, Node>> members;
+    struct Member;
+    std::vector<Member> members;
 
-    static Node number(long long value) { return {Kind::Scalar, QString::number(value), {}, {}}; }
-    static Node string(const Text& text) {
-        const QByteArray quoted =
-            QJsonDocument(QJsonArray{FromWindows1251(text)}).toJson(QJsonDocument::Compact);
-        return {Kind::Scalar, QString::fromUtf8(quoted.mid(1, quoted.size() - 2)), {}, {}};
-    }
-    static Node array() { return {Kind::Array, {}, {}, {}}; }
-    static Node object() { return {Kind::Object, {}, {}, {}}; }
-    void add(const QString& key, Node value) { members.emplace_back(key, std::move(value)); }
+    static Node number(long long value);
+    static Node string(const Text& text);
+    static Node array();
+    static Node object();
+    void add(const QString& key, Node value);
 };
+
+// A named pair rather than std::pair, whose traits clang cannot instantiate
+// while Node is still incomplete; the functions that build Nodes follow it.
+struct Node::Member {
+    QString key;
+    Node value;
+};
+
+Node Node::number(long long value) {
+    return {Kind::Scalar, QString::number(value), {}, {}};
+}
+
+Node Node::string(const Text& text) {
+    const QByteArray quoted =
+        QJsonDocument(QJsonArray{FromWindows1251(text)}).toJson(QJsonDocument::Compact);
+    return {Kind::Scalar, QString::fromUtf8(quoted.mid(1, quoted.size() - 2)), {}, {}};
+}
+
+Node Node::array() {
+    return {Kind::Array, {}, {}, {}};
+}
+
+Node Node::object() {
+    return {Kind::Object, {}, {}, {}};
+}
+
+void Node::add(const QString& key, Node value) {
+    members.push_back({key, std::move(value)});
+}
 
 template <class Record>
 void addFields(Node& object, const Record& record, std::span<const FieldSpec<Record>> fields) {
@@ -113,8 +139,8 @@ void writeNode(const Node& node, QString& out, int indent) {
     case Node::Kind::Object:
         out += "{\n";
         for (std::size_t i = 0; i < node.members.size(); ++i) {
-            out += inner + '"' + node.members[i].first + "\": ";
-            writeNode(node.members[i].second, out, indent + 2);
+            out += inner + '"' + node.members[i].key + "\": ";
+            writeNode(node.members[i].value, out, indent + 2);
             out += i + 1 < node.members.size() ? ",\n" : "\n";
         }
         out += pad + '}';

@@ -185,7 +185,11 @@ class TableBlock {
         // column join the cell that covers it.
         std::map<std::size_t, std::pair<std::size_t, Cell>> starts;
         for (const Cell& cell : row.cells) {
-            const auto [from, to] = spanOf(cell);
+            // Plain names rather than a structured binding: the lambda below
+            // captures `from`, which clang before 16 refuses for bindings.
+            const auto span = spanOf(cell);
+            const std::size_t from = span.first;
+            const std::size_t to = span.second;
             if (to <= from) continue;
             auto covering = std::find_if(starts.begin(), starts.end(), [&](const auto& entry) {
                 return entry.first <= from && from < entry.second.first;
