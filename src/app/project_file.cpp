@@ -18,6 +18,9 @@ namespace {
 constexpr int SignatureLength = 7;
 constexpr int SmallestProjectFile = 400;
 constexpr int MaxStringLength = 0xFFFF;
+// The reader takes the strings only from positions below the file size
+// modulo 65536, so a larger file would open with its strings lost.
+constexpr qsizetype LargestProjectFile = 0xFFFF;
 
 const std::string NotFound = "MESSAGE_NOT_FIND_F";
 const std::string FalseFormat = "MESSAGE_FALSE_FORMAT_F";
@@ -121,9 +124,16 @@ QString writeFailure(const QSaveFile& file) {
 }
 
 ProjectFileResult WriteProjectFile(const QString& path, const ConfigurationModel& model) {
+    const QByteArray bytes = ProjectFileBytes(model);
+    if (bytes.size() > LargestProjectFile) {
+        return ProjectFileResult{
+            {}, path,
+            QStringLiteral("the print information is %1 characters too long to be kept in a "
+                           "project file")
+                .arg(bytes.size() - LargestProjectFile)};
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return ProjectFileResult{{}, path, file.errorString()};
-    const QByteArray bytes = ProjectFileBytes(model);
     // Flushed before the commit: commit() itself misses a flush that wrote
     // only part of the file, and would put the cut file in place of the old.
     if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())

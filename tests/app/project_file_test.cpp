@@ -155,6 +155,29 @@ TEST_F(ProjectFileTest, SaveReplacesAnExistingFileWhole) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary left
 }
 
+TEST_F(ProjectFileTest, PrintInformationMustFitTheLargestReadableFile) {
+    // Strings are read only below the file size modulo 65536: a save that
+    // made a larger file would open with every string lost, so it fails.
+    writeBytes("a.SK2050", "old");
+    ConfigurationModel model = StartupModel();
+    model.PrintInfo.SimRegNumber = "REG";
+    model.PrintInfo.ReportComment = std::string(65535 - 937 - 3, 'c');
+    ASSERT_EQ(ProjectFileBytes(model).size(), 65535);
+    ASSERT_TRUE(WriteProjectFile(path("a.SK2050"), model).ok());
+    ConfigurationModel reopened = StartupModel();
+    ASSERT_TRUE(ReadProjectFile(path("a.SK2050"), reopened).ok());
+    EXPECT_EQ(reopened.PrintInfo, model.PrintInfo);
+
+    model.PrintInfo.ReportComment += "cc";
+    const ProjectFileResult tooLong = WriteProjectFile(path("a.SK2050"), model);
+    EXPECT_FALSE(tooLong.ok());
+    EXPECT_TRUE(tooLong.systemError.contains("2 characters too long"))
+        << tooLong.systemError.toStdString();
+    ConfigurationModel kept = StartupModel();
+    ASSERT_TRUE(ReadProjectFile(path("a.SK2050"), kept).ok());
+    EXPECT_EQ(kept.PrintInfo.ReportComment.size(), 65535u - 937 - 3);
+}
+
 TEST_F(ProjectFileTest, DamagedFilesNeverCrashTheReader) {
     const QByteArray good = ProjectFileBytes(skarvion::testing::FullyConfiguredModel());
     std::mt19937 random(1251);
