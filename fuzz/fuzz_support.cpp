@@ -1,6 +1,7 @@
 #include "fuzz_support.h"
 
 #include "app/model_json.h"
+#include "app/project_file.h"
 #include "locale/language_texts.h"
 #include "model/device_image.h"
 #include "model/model_operations.h"
@@ -85,6 +86,19 @@ void ExerciseModel(const ConfigurationModel& model) {
     ConfigurationModel imported = StartupModel();
     if (!ModelFromJson(ModelToJson(model), imported))
         RequireSameModel(model, imported, "JSON export and import change the model");
+    // Saved as a project file (when it fits one), it opens to what a device
+    // write and read would give, print information included.
+    const QByteArray project = ProjectFileBytes(model);
+    if (project.size() <= 0xFFFF) {
+        ConfigurationModel opened = StartupModel();
+        Require(ParseProjectFile(project, opened).ok(), "a saved project does not open");
+        ConfigurationModel expected = ThroughImage(model);
+        expected.PrintInfo = model.PrintInfo;
+        // The power supply is not kept in project files.
+        expected.PrintInfo.PowerSupplyKind = opened.PrintInfo.PowerSupplyKind;
+        expected.PrintInfo.PowerSupplyText = opened.PrintInfo.PowerSupplyText;
+        RequireSameModel(expected, opened, "a saved project opens to another model");
+    }
     ConsistencyWarnings(model);
     FlattenModel(model);
 
