@@ -87,3 +87,16 @@ TEST_F(SimEndToEndTest, DeviceThatDisappearsDuringAReadEndsItWithTheReadError) {
     EXPECT_TRUE(ModelsEqual(before, model));
     EXPECT_FALSE(port.isOpen());
 }
+
+TEST_F(SimEndToEndTest, DeviceThatDisappearsDuringAWriteEndsItWithTheWriteError) {
+    TCommPortDriverEx port;
+    port.setPortName(startSimulator({"--quiet"}));
+    // The probes take about two seconds; the frame then takes about one at
+    // 9600 baud, and the device goes away while it is on the line.
+    QTimer::singleShot(2500, [this] { sim_->kill(); });
+    const ConfigurationModel model = FullyConfiguredModel();
+    EXPECT_EQ(WriteDevice(model, WorkCode, port, env), TransferOutcome::Failure);
+    ASSERT_FALSE(sinks.keys.empty());
+    EXPECT_EQ(sinks.keys.front(), "F2_WRITE_ERR");
+    EXPECT_FALSE(port.isOpen());
+}
