@@ -1,6 +1,11 @@
 // Which widget stands behind each page name of the page area.
 
 #include "editor/editor_page.h"
+#include "editor/channel_pages.h"
+#include "editor/clip_pages.h"
+#include "editor/gsm_pages.h"
+#include "editor/report_page.h"
+#include "editor/test_pages.h"
 #include "editor/input_page.h"
 #include "editor/output_pages.h"
 #include "editor/phone_book_page.h"
@@ -34,13 +39,6 @@ Lines testBlockSummary(EditorContext& c) {
     return TestReportsSummary(c.model, c.texts);
 }
 
-// GSM test DATA shows this page as it was last filled.
-Lines testInformation(EditorContext& c) {
-    if (c.current.kind == KindGsmTest) return GsmTestSummary(c.model, c.texts);
-    if (c.current.kind == KindPeriodicTest) return PeriodicTestSummary(c.model, c.texts);
-    return std::nullopt;
-}
-
 struct SummaryPageRule {
     const char* name;
     SummaryPage::Generator generator;
@@ -51,13 +49,18 @@ const SummaryPageRule summaryPages[] = {
     {"Output",
      [](EditorContext& c) -> Lines { return OutputSummary(c.model, c.texts, c.current.output); }},
     {"TestBlockInfo", testBlockSummary},
-    {"TestInformation", testInformation},
     {"PrintInfo_Rep", [](EditorContext& c) -> Lines { return PrintInfoSummary(c.model, c.texts); }},
 };
 
 template <typename Page> PageFactory editor() {
     return
         [](EditorContext& c) -> std::unique_ptr<EditorPage> { return std::make_unique<Page>(c); };
+}
+
+PageFactory clipPage(const ClipPageSpec& spec) {
+    return [&spec](EditorContext& c) -> std::unique_ptr<EditorPage> {
+        return std::make_unique<ClipPage>(c, spec);
+    };
 }
 
 PageFactory smsPage(const OutputSmsPageSpec& spec) {
@@ -83,6 +86,22 @@ const EditorPageRule editorPages[] = {
     {"Phone", editor<PhoneBookPage>()},
     {"Pin", editor<PinPage>()},
     {"SMSCentre", editor<SmsCentrePage>()},
+    {"InReport", editor<InputReportPage>()},
+    {"ALARM_Set", editor<AlarmChannelPage>()},
+    {"SMS_Text", editor<SmsChannelPage>()},
+    {"DATA_Set", editor<DataChannelPage>()},
+    {"CLIP_Set", clipPage(InputClipSpec)},
+    {"GSM_CLIP", clipPage(GsmClipSpec)},
+    {"PerCLIPSet", clipPage(PeriodicClipSpec)},
+    {"TestInformation", editor<TestInformationPage>()},
+    {"TestTime", editor<TestTimePage>()},
+    {"PerReports", editor<PeriodicReportsPage>()},
+    {"PerSMSText", editor<PeriodicSmsPage>()},
+    {"PerDATASet", editor<PeriodicDataPage>()},
+    {"GSMSignal", editor<GsmSignalPage>()},
+    {"GSMNet_Time", editor<GsmTimePage>()},
+    {"GSM_Reports", editor<GsmReportsPage>()},
+    {"GSMSMS_Text", editor<GsmSmsPage>()},
 };
 
 } // namespace
