@@ -5,6 +5,7 @@
 #include "dialogs/audio_form.h"
 #include "dialogs/help_files.h"
 #include "dialogs/qt_desktop_launcher.h"
+#include "editor/edit_commands.h"
 #include "editor/page_area.h"
 #include "editor/settings_tree_view.h"
 #include "link/comm_port_driver_ex.h"
@@ -194,6 +195,13 @@ void TApplicationForm::createCentralArea() {
     connect(tree_, &SettingsTreeView::nodeSelected, this, [this](int index) {
         pages_->dispatch(SettingsTreeNodes()[static_cast<std::size_t>(index)]);
     });
+
+    // Cut, Copy, Paste and Delete act on the focused delay field or phone
+    // list; a page being filled turns them off.
+    editCommands_ = new EditCommands({actions_["ActCut"], actions_["ActCopy"], actions_["ActPaste"],
+                                      actions_["ActDelete"]},
+                                     [this] { session_.markModified(); }, this);
+    connect(tree_, &SettingsTreeView::nodeSelected, editCommands_, &EditCommands::disableCommands);
 }
 
 void TApplicationForm::connectCommands() {

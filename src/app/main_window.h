@@ -25,6 +25,7 @@ class QToolBar;
 
 namespace skarvion {
 
+class EditCommands;
 class PageArea;
 class SettingsTreeView;
 class DesktopLauncher;
@@ -117,6 +118,7 @@ private:
 
     SettingsTreeView* tree_ = nullptr;
     PageArea* pages_ = nullptr;
+    EditCommands* editCommands_ = nullptr;
     TOptionForm* options_ = nullptr;
     TFormWRCPU* transfer_ = nullptr;
     TAudioForm* audio_ = nullptr;

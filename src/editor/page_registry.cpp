@@ -14,6 +14,12 @@
 #include "editor/sms_centre_page.h"
 #include "editor/summary_page.h"
 #include "editor/time_page.h"
+#include "editor/external_panel_page.h"
+#include "editor/print_info_pages.h"
+#include "editor/request_page.h"
+#include "editor/voltage_pages.h"
+#include "editor/work_mode_page.h"
+#include "editor/zone_page.h"
 #include "summary/summary_generators.h"
 
 #include <QLabel>
@@ -69,6 +75,12 @@ PageFactory smsPage(const OutputSmsPageSpec& spec) {
     };
 }
 
+PageFactory printField(const PrintFieldSpec& spec) {
+    return [&spec](EditorContext& c) -> std::unique_ptr<EditorPage> {
+        return std::make_unique<PrintFieldPage>(c, spec);
+    };
+}
+
 struct EditorPageRule {
     const char* name;
     PageFactory create;
@@ -102,6 +114,19 @@ const EditorPageRule editorPages[] = {
     {"GSMNet_Time", editor<GsmTimePage>()},
     {"GSM_Reports", editor<GsmReportsPage>()},
     {"GSMSMS_Text", editor<GsmSmsPage>()},
+    {"VoltageAC_DC_Set", editor<VoltageSettingsPage>()},
+    {"VoltageRep", editor<VoltageReportsPage>()},
+    {"VoltDATA", editor<VoltageDataPage>()},
+    {"VoltSMS", editor<VoltageSmsPage>()},
+    {"CPanel_Mode", editor<WorkModePage>()},
+    {"DopParam234", editor<ZonePage>()},
+    {"CROW Adapter", editor<ExternalPanelPage>()},
+    {"zapros", editor<RequestPage>()},
+    {"PrintInfoSNum", printField(SerialNumberSpec)},
+    {"PrintInfoRegNum", printField(SimRegNumberSpec)},
+    {"PrintInfoSIMPh", printField(SimPhoneNumberSpec)},
+    {"PrintFWareVersion", printField(FirmwareVersionSpec)},
+    {"PrintInfoComment", editor<CommentPage>()},
 };
 
 } // namespace

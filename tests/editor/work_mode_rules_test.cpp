@@ -1,0 +1,111 @@
+#include "editor/work_mode_rules.h"
+
+#include "editor/settings_tree.h"
+#include "model/model_operations.h"
+
+#include <gtest/gtest.h>
+
+using namespace skarvion;
+
+namespace {
+
+bool enabled(const ConfigurationModel& m, int kind, int input) {
+    for (const TreeNode& node : SettingsTreeNodes())
+        if (node.kind == kind && node.input == input) return NodeEnabled(node, m);
+    ADD_FAILURE() << "no node of kind " << kind << " for input " << input;
+    return false;
+}
+
+} // namespace
+
+TEST(WorkModeRules, ModeSwitchesThereAndBackReturnInputsAndOutputsToDefaults) {
+    ConfigurationModel m = StartupModel();
+    m.input(3).Enabled = 1;
+    m.input(3).ReportMethods = MethodSms;
+    EXPECT_FALSE(SetOperatingMode(m, StandaloneMode)) << "the mode already set";
+    EXPECT_EQ(m.input(3).ReportMethods, MethodSms);
+
+    ASSERT_TRUE(SetOperatingMode(m, ControlPanelMode));
+    EXPECT_EQ(m.OperatingMode, ControlPanelMode);
+    EXPECT_TRUE(ArmingByInput1(m));
+    for (int kind : {KindInput, KindReport, KindInputTime, KindSignal, KindExtraInfo})
+        EXPECT_FALSE(enabled(m, kind, 1)) << "input 1 is handed to the panel: " << kind;
+    for (int n = 2; n <= 4; ++n)
+        EXPECT_TRUE(enabled(m, KindExtraInfo, n)) << n;
+
+    ASSERT_TRUE(SetOperatingMode(m, StandaloneMode));
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(m.input(n).Enabled, 0) << n;
+        EXPECT_EQ(m.input(n).SignalType, 0) << n;
+        EXPECT_EQ(m.input(n).ReportMethods, 0) << n;
+        EXPECT_EQ(m.input(n).ReactionTime, 4) << n;
+        EXPECT_EQ(m.input(n).RestoreTime, 4) << n;
+        EXPECT_EQ(m.input(n).LockoutTime, 4) << n;
+        EXPECT_FALSE(enabled(m, KindExtraInfo, n)) << n;
+        EXPECT_TRUE(enabled(m, KindInput, n)) << n;
+    }
+    EXPECT_EQ(m.output(1).OutputType, OutputMonostable);
+    EXPECT_EQ(m.output(2).OutputType, OutputMonostable);
+    EXPECT_EQ(m.arm().ReportMethods, 0);
+    EXPECT_FALSE(SetOperatingMode(m, 2)) << "no third mode";
+}
+
+TEST(WorkModeRules, ArmingByTheKeyFreesInputOne) {
+    ConfigurationModel m = StartupModel();
+    SetOperatingMode(m, ControlPanelMode);
+    SetArmingByInput1(m, false);
+    EXPECT_FALSE(ArmingByInput1(m));
+    EXPECT_EQ(m.input(1).Enabled, 0);
+    EXPECT_EQ(m.input(1).SignalType, 4);
+    for (int kind : {KindInput, KindReport, KindInputTime, KindSignal, KindExtraInfo})
+        EXPECT_TRUE(enabled(m, kind, 1)) << kind;
+
+    SetArmingByInput1(m, true);
+    EXPECT_TRUE(ArmingByInput1(m));
+    EXPECT_EQ(m.input(1).Enabled, 1);
+    EXPECT_FALSE(enabled(m, KindInput, 1));
+}
+
+TEST(WorkModeRules, SirenTimeIsNeverZero) {
+    struct Case {
+        const char* name;
+        bool minutes; // which part is set
+        int value;
+        Byte otherBefore;
+        Byte expectedMinutes, expectedSeconds;
+    };
+    const Case cases[] = {
+        {"minutes 0 with seconds 0", true, 0, 0, 0, 1},
+        {"seconds 0 with minutes 0", false, 0, 0, 0, 1},
+        {"minutes 0 with seconds 20", true, 0, 20, 0, 20},
+        {"seconds 0 with minutes 2", false, 0, 2, 2, 0},
+        {"minutes past the bound", true, 25, 30, 10, 30},
+        {"seconds past the bound", false, 99, 1, 1, 59},
+    };
+    for (const Case& c : cases) {
+        ConfigurationModel m = StartupModel();
+        if (c.minutes) {
+            m.SirenSeconds = c.otherBefore;
+            SetSirenMinutes(m, c.value);
+        } else {
+            m.SirenMinutes = c.otherBefore;
+            SetSirenSeconds(m, c.value);
+        }
+        EXPECT_EQ(m.SirenMinutes, c.expectedMinutes) << c.name;
+        EXPECT_EQ(m.SirenSeconds, c.expectedSeconds) << c.name;
+    }
+}
+
+TEST(WorkModeRules, DelaysKeepTheirBoundsAndWalkThroughHidesTheEntryDelay) {
+    ConfigurationModel m = StartupModel();
+    SetEntryTime(m, 17);
+    EXPECT_EQ(m.EntryTime, 16);
+    SetExitTime(m, 0);
+    EXPECT_EQ(m.ExitTime, 1);
+    SetEntryTime(m, 5);
+    EXPECT_EQ(ShownEntryTime(m), 5);
+    m.input(2).ZoneType = ZoneWalkThrough;
+    EXPECT_FALSE(EntryTimeApplies(m));
+    EXPECT_EQ(ShownEntryTime(m), 0);
+    EXPECT_EQ(m.EntryTime, 5) << "only shown as 0";
+}
