@@ -1,11 +1,19 @@
 #include "editor/work_mode_rules.h"
 
+#include "app/project_file.h"
+#include "editor/external_panel_rules.h"
 #include "editor/settings_tree.h"
+#include "editor/voltage_rules.h"
+#include "editor/zone_rules.h"
 #include "model/model_operations.h"
+#include "summary/summary_generators.h"
+
+#include "model_fixtures.h"
 
 #include <gtest/gtest.h>
 
 using namespace skarvion;
+using namespace skarvion::testing;
 
 namespace {
 
@@ -13,6 +21,12 @@ bool enabled(const ConfigurationModel& m, int kind, int input) {
     for (const TreeNode& node : SettingsTreeNodes())
         if (node.kind == kind && node.input == input) return NodeEnabled(node, m);
     ADD_FAILURE() << "no node of kind " << kind << " for input " << input;
+    return false;
+}
+
+bool anyLineHas(const MarkupLines& lines, const std::string& text) {
+    for (const Text& line : lines)
+        if (line.find(text) != Text::npos) return true;
     return false;
 }
 
@@ -108,4 +122,55 @@ TEST(WorkModeRules, DelaysKeepTheirBoundsAndWalkThroughHidesTheEntryDelay) {
     EXPECT_FALSE(EntryTimeApplies(m));
     EXPECT_EQ(ShownEntryTime(m), 0);
     EXPECT_EQ(m.EntryTime, 5) << "only shown as 0";
+}
+
+TEST(WorkModeRules, PanelOptionsAndTheBatteryTestBySmsSurviveAProjectFile) {
+    ConfigurationModel m = StartupModel();
+    m.phone(3).Number = "+79001112233";
+    m.phone(3).Empty = 0;
+    SetOperatingMode(m, ControlPanelMode);
+    SetArmingByInput1(m, false);
+    SetEntryTime(m, 7);
+    SetExitTime(m, 9);
+    SetSirenMinutes(m, 0);
+    SetSirenSeconds(m, 0);
+    SetAccountNumber(m, "2468");
+    SetZoneType(m, 2, ZonePerimeter);
+    SetZoneType(m, 3, Zone24Hour);
+    SetSwingerCount(m, 3, 7);
+    SetCrowAccountCharacter(m, 3, QStringLiteral("a"));
+    RepairCrowPhones(m); // as the page shows them: phone 1 is the used entry
+    SetCrowOptionalPhone(m, 2, 3);
+    m.CrowCondition = 1;
+    SetSupplyTestEnabled(m, SupplyTest::Battery, true);
+    ASSERT_TRUE(SetVoltageChannel(m, MethodSms, true, {}));
+    m.DcSmsNoRestore = 1;
+
+    ConfigurationModel opened = StartupModel();
+    ASSERT_TRUE(ParseProjectFile(ProjectFileBytes(m), opened).ok());
+    EXPECT_EQ(opened.OperatingMode, ControlPanelMode);
+    EXPECT_FALSE(ArmingByInput1(opened));
+    EXPECT_EQ(opened.EntryTime, 7);
+    EXPECT_EQ(opened.ExitTime, 9);
+    EXPECT_EQ(opened.SirenMinutes, 0);
+    EXPECT_EQ(opened.SirenSeconds, 1);
+    EXPECT_EQ(opened.AccountNumber, "2468");
+    EXPECT_EQ(opened.input(2).ZoneType, ZonePerimeter);
+    EXPECT_EQ(opened.input(3).ZoneType, Zone24Hour);
+    EXPECT_EQ(opened.input(3).SwingerCount, 7);
+    EXPECT_EQ(opened.CrowAccount.substr(0, 4), m.CrowAccount.substr(0, 4));
+    EXPECT_EQ(opened.CrowPhone2, 3);
+    EXPECT_EQ(opened.CrowPhone2Used, 1);
+    EXPECT_EQ(opened.CrowCondition, 1);
+    EXPECT_EQ(opened.DcTestEnabled, 1);
+    EXPECT_EQ(opened.VoltMethods, MethodSms);
+    EXPECT_EQ(opened.VoltSmsPhone1, 3);
+    EXPECT_EQ(opened.DcSmsNoRestore, 1);
+
+    const LanguageTexts texts;
+    const MarkupLines overview = ProjectOverview(opened, texts);
+    EXPECT_TRUE(anyLineHas(overview, texts.text("CP_DOPPARAM_WMVAL2")));
+    EXPECT_TRUE(anyLineHas(overview, "70"));
+    EXPECT_TRUE(anyLineHas(VoltageTestSummary(opened, texts), "12,0"))
+        << "the battery test is shown as on";
 }
