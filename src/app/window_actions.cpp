@@ -6,6 +6,8 @@ namespace {
 
 using K = QKeySequence;
 
+// Ctrl+X is Exit, so Cut has no shortcut of its own; a focused text field
+// still cuts with it.
 // clang-format off
 const ActionSpec actions[] = {
     {"ActNew", "LM_FILE_A_NEW", "LH_FILE_A_NEW", K::UnknownKey, "Ctrl+N", MenuId::File, ToolBarId::File},
@@ -21,8 +23,8 @@ const ActionSpec actions[] = {
     {"ActUndo", "LM_EDIT_A_UNDO", "LH_EDIT_A_UNDO", K::Undo, nullptr, MenuId::Edit, ToolBarId::None},
     {"ActRedo", "LM_EDIT_A_REDO", "LH_EDIT_A_REDO", K::Redo, nullptr, MenuId::Edit, ToolBarId::None},
     {"ActCut", "LM_EDIT_A_CUT", "LH_EDIT_A_CUT", K::UnknownKey, nullptr, MenuId::Edit, ToolBarId::Edit},
-    {"ActCopy", "LM_EDIT_A_COPY", "LH_EDIT_A_COPY", K::UnknownKey, nullptr, MenuId::Edit, ToolBarId::Edit},
-    {"ActPaste", "LM_EDIT_A_PASTE", "LH_EDIT_A_PASTE", K::UnknownKey, nullptr, MenuId::Edit, ToolBarId::Edit},
+    {"ActCopy", "LM_EDIT_A_COPY", "LH_EDIT_A_COPY", K::Copy, nullptr, MenuId::Edit, ToolBarId::Edit},
+    {"ActPaste", "LM_EDIT_A_PASTE", "LH_EDIT_A_PASTE", K::Paste, nullptr, MenuId::Edit, ToolBarId::Edit},
     {"ActDelete", "LM_EDIT_A_DELETE", "LH_EDIT_A_DELETE", K::UnknownKey, nullptr, MenuId::Edit, ToolBarId::Edit},
 
     {"ActPanelFile", "LM_VIEW_A_PNFILE", nullptr, K::UnknownKey, nullptr, MenuId::View, ToolBarId::None, true},
