@@ -1,6 +1,8 @@
 #include "editor/gsm_pages.h"
 #include "editor/test_pages.h"
 
+#include "editor/editor_page.h"
+
 #include "editor/phone_selector.h"
 #include "page_test_support.h"
 #include "phone_test_support.h"
@@ -173,4 +175,24 @@ TEST_F(TestPagesTest, GsmClipAndSmsExcludeEachOtherOnTheReportsPage) {
     EXPECT_TRUE(nodeEnabled(model, KindGsmSms));
     EXPECT_EQ(modified, 2);
     EXPECT_TRUE(ask.questions.empty());
+}
+
+TEST_F(TestPagesTest, EveryReportAndTestNodeOpensABuiltPageThatLoadsWithoutEditing) {
+    model = ModelWithPhones({1, 2});
+    const int kinds[] = {
+        KindReport,       KindSms,          KindAlarm,          KindClip,        KindData,
+        KindGsmTest,      KindPeriodicTest, KindPeriodicTime,   KindPeriodicSms, KindPeriodicClip,
+        KindPeriodicData, KindGsmLevel,     KindGsmReports,     KindGsmSms,      KindGsmClip,
+        KindGsmData,      KindGsmTime,      KindPeriodicReports};
+    for (const TreeNode& node : SettingsTreeNodes()) {
+        if (std::find(std::begin(kinds), std::end(kinds), node.kind) == std::end(kinds)) continue;
+        const QString name = NodePageName(node.kind);
+        std::unique_ptr<EditorPage> page = CreatePage(name, context);
+        // A page name without an editor gets the plain empty page.
+        EXPECT_STRNE(page->metaObject()->className(), "skarvion::EditorPage") << name.toStdString();
+        select(node.kind, node.input, node.output);
+        page->fill();
+        EXPECT_FALSE(context.PageUpdating);
+    }
+    EXPECT_EQ(modified, 0);
 }
