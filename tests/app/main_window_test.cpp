@@ -5,7 +5,6 @@
 #include "model/model_operations.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -39,13 +38,6 @@ public:
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "window_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) new QApplication(argc, argv);
-    }
-
     QString path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;

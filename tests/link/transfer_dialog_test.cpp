@@ -9,7 +9,6 @@
 
 #include "model_fixtures.h"
 
-#include <QApplication>
 #include <QProgressBar>
 #include <QTemporaryDir>
 
@@ -33,13 +32,6 @@ public:
 
 class TransferDialogTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "link_widget_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) new QApplication(argc, argv);
-    }
-
     QTemporaryDir dir;
     LanguageTexts texts;
     AnsweringMessages messages;

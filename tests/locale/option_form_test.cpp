@@ -2,7 +2,6 @@
 
 #include "dialogs/edit_let_num.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSettings>
@@ -17,13 +16,6 @@ namespace {
 
 class OptionFormTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "option_form_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) new QApplication(argc, argv);
-    }
-
     // Runs the dialog, lets `edit` change it while shown, then closes it.
     bool runDialog(TOptionForm& form, const std::function<void()>& edit, bool accept) {
         QTimer::singleShot(0, &form, [&] {

@@ -17,7 +17,7 @@ class ApplicationEnvironment : public ::testing::Environment {
 
   private:
     int argc_ = 1;
-    char name_[21] = "dialogs_widget_tests";
+    char name_[13] = "widget_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> application_;
 };
