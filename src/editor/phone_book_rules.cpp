@@ -174,4 +174,18 @@ bool EnterPhone(ConfigurationModel& model, int slot, bool required, const PhoneA
     return true;
 }
 
+bool EnsureChannelPhone(ConfigurationModel& model, PhoneRef& phone, int lastSlot,
+                        const PhoneAsker& ask) {
+    if (phone != 0 && phone <= lastSlot && PhoneUsed(model, phone)) return true;
+    const std::vector<int> used = UsedPhoneSlots(model, lastSlot);
+    if (!used.empty()) {
+        phone = static_cast<PhoneRef>(used.front());
+        return true;
+    }
+    // No entry of 1..lastSlot is used, so slot 1 is free.
+    if (!EnterPhone(model, 1, true, ask)) return false;
+    phone = 1;
+    return true;
+}
+
 } // namespace skarvion

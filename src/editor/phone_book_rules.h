@@ -84,6 +84,12 @@ Text CopyPhoneBookEntry(const ConfigurationModel& model, int slot);
 bool EnterPhone(ConfigurationModel& model, int slot, bool required, const PhoneAsker& ask,
                 const char* labelKey = nullptr);
 
+// Gives a channel its first phone: kept when it names a used entry of
+// 1..lastSlot, else the lowest used entry there; with none to offer, a new
+// phone entered in slot 1. False when the user gives none.
+bool EnsureChannelPhone(ConfigurationModel& model, PhoneRef& phone, int lastSlot,
+                        const PhoneAsker& ask);
+
 // Empties an entry (its number left empty); when it held a number, the
 // references to it are repaired.
 void ClearPhoneEntry(ConfigurationModel& model, int slot);

@@ -10,32 +10,16 @@ bool validRecord(int input) {
     return input >= 1 && input <= InputCount;
 }
 
-// The lowest used entry among 1..lastSlot unless the phone names a used
-// entry already; with none to offer, a new phone in slot 1.
-bool ensureFirstPhone(ConfigurationModel& model, PhoneRef& phone, int lastSlot,
-                      const PhoneAsker& ask) {
-    if (phone != 0 && phone <= lastSlot && PhoneUsed(model, phone)) return true;
-    const std::vector<int> used = UsedPhoneSlots(model, lastSlot);
-    if (!used.empty()) {
-        phone = static_cast<PhoneRef>(used.front());
-        return true;
-    }
-    // Slot 1 is empty here: no entry of 1..lastSlot is used.
-    if (!EnterPhone(model, 1, true, ask)) return false;
-    phone = 1;
-    return true;
-}
-
 bool channelGetsPhone(ConfigurationModel& model, InputRecord& record, ReportMethod channel,
                       const PhoneAsker& ask) {
     switch (channel) {
     case MethodData:
-        if (!ensureFirstPhone(model, record.DataPhone1, PhoneBookSize, ask)) return false;
+        if (!EnsureChannelPhone(model, record.DataPhone1, PhoneBookSize, ask)) return false;
         record.DataIsDtmf = 0;
         return true;
     case MethodAlarm:
         // The ALARM page offers entries 1..9 only.
-        return ensureFirstPhone(model, record.AlarmPhones[0], ShortPhoneList, ask);
+        return EnsureChannelPhone(model, record.AlarmPhones[0], ShortPhoneList, ask);
     case MethodClip: {
         const ClipCalls calls = InputClipCalls(record);
         if (!ApplyClipDefaults(model, calls, ask)) return false;

@@ -15,23 +15,6 @@ constexpr int GsmLevelCount = 4;
 
 // The lowest used entry among 1..lastSlot unless the phone names one
 // already; with none, a new phone in the first empty slot of that range.
-bool ensureTestPhone(ConfigurationModel& model, PhoneRef& phone, int lastSlot,
-                     const PhoneAsker& ask) {
-    if (phone != 0 && phone <= lastSlot && PhoneUsed(model, phone)) return true;
-    const std::vector<int> used = UsedPhoneSlots(model, lastSlot);
-    if (!used.empty()) {
-        phone = static_cast<PhoneRef>(used.front());
-        return true;
-    }
-    for (int slot = 1; slot <= lastSlot; ++slot) {
-        if (PhoneUsed(model, slot)) continue;
-        if (!EnterPhone(model, slot, true, ask)) return false;
-        phone = static_cast<PhoneRef>(slot);
-        return true;
-    }
-    return false;
-}
-
 // Switching a channel of a test off: the test goes off with its last channel.
 void dropChannel(Byte& methods, Flag& enabled, ReportMethod channel) {
     if (methods == channel) enabled = 0;
@@ -79,7 +62,7 @@ bool SetPeriodicChannel(ConfigurationModel& m, ReportMethod channel, bool on,
         return false;
     }
     PhoneRef& phone = channel == MethodClip ? m.TestClipPhone1 : m.TestDataPhone1;
-    if (!ensureTestPhone(m, phone, PhoneBookSize, ask)) return (m.TestMethods & channel) != 0;
+    if (!EnsureChannelPhone(m, phone, PhoneBookSize, ask)) return (m.TestMethods & channel) != 0;
     m.TestMethods = channel;
     m.TestEnabled = 1;
     return true;
@@ -99,7 +82,7 @@ bool SetGsmChannel(ConfigurationModel& m, ReportMethod channel, bool on, const P
     }
     const bool phoned = channel == MethodClip
                             ? ApplyClipDefaults(m, calls, ask)
-                            : ensureTestPhone(m, m.GsmSmsPhone1, ShortPhoneList, ask);
+                            : EnsureChannelPhone(m, m.GsmSmsPhone1, ShortPhoneList, ask);
     if (!phoned) return (m.GsmMethods & channel) != 0;
     if (channel == MethodClip) SetClipGroup2(m, calls, false);
     m.GsmMethods = channel;
