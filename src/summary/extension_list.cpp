@@ -112,7 +112,12 @@ TExtensionList::TExtensionList(QWidget* parent) : QListWidget(parent) {
     connect(m, &QAbstractItemModel::layoutChanged, this, [this] { invalidatePens(); });
 }
 
-TExtensionList::~TExtensionList() = default;
+// The list widget's model outlives this part of the object and announces its
+// own clearing while the base class is being destroyed: the handlers above
+// must not run on a list that is already half gone.
+TExtensionList::~TExtensionList() {
+    model()->disconnect(this);
+}
 
 void TExtensionList::setSelColorEn(bool on) {
     if (on == selColorEn_) return;
