@@ -119,16 +119,16 @@ QAction* TApplicationForm::action(const QString& name) const {
 }
 
 void TApplicationForm::createActions() {
-    for (const ActionSpec& spec : WindowActions()) {
+    for (const ActionSpec& entry : WindowActions()) {
         auto* act = new QAction(this);
-        act->setObjectName(spec.name);
-        act->setIcon(standardIcon(spec.name));
-        if (spec.standardKey != QKeySequence::UnknownKey)
-            act->setShortcuts(spec.standardKey);
-        else if (spec.shortcut)
-            act->setShortcut(QKeySequence(spec.shortcut));
-        act->setCheckable(spec.checkable);
-        actions_[spec.name] = act;
+        act->setObjectName(entry.name);
+        act->setIcon(standardIcon(entry.name));
+        if (entry.standardKey != QKeySequence::UnknownKey)
+            act->setShortcuts(entry.standardKey);
+        else if (entry.shortcut)
+            act->setShortcut(QKeySequence(entry.shortcut));
+        act->setCheckable(entry.checkable);
+        actions_[entry.name] = act;
     }
     // Commands whose parts of the program come later stay disabled until then.
     for (const char* pending : {"ActUndo", "ActRedo", "ActCut", "ActCopy", "ActPaste", "ActDelete",
@@ -138,15 +138,15 @@ void TApplicationForm::createActions() {
 }
 
 void TApplicationForm::createMenus() {
-    for (const MenuSpec& spec : WindowMenus()) {
+    for (const MenuSpec& entry : WindowMenus()) {
         QMenu* menu = menuBar()->addMenu(QString());
-        menu->setObjectName(spec.name);
-        menus_[static_cast<int>(spec.id)] = menu;
+        menu->setObjectName(entry.name);
+        menus_[static_cast<int>(entry.id)] = menu;
     }
-    for (const ActionSpec& spec : WindowActions()) {
-        QMenu* menu = menus_[static_cast<int>(spec.menu)];
-        if (spec.name == QString("ActExit")) recentSeparator_ = menu->addSeparator();
-        menu->addAction(actions_[spec.name]);
+    for (const ActionSpec& entry : WindowActions()) {
+        QMenu* menu = menus_[static_cast<int>(entry.menu)];
+        if (entry.name == QString("ActExit")) recentSeparator_ = menu->addSeparator();
+        menu->addAction(actions_[entry.name]);
     }
     // Export PDF… follows Print Preview in the File menu.
     auto* exportPdf = new QAction(QStringLiteral("Export PDF…"), this);
@@ -159,18 +159,18 @@ void TApplicationForm::createMenus() {
 }
 
 void TApplicationForm::createToolBars() {
-    for (const ToolBarSpec& spec : WindowToolBars()) {
+    for (const ToolBarSpec& entry : WindowToolBars()) {
         QToolBar* bar = addToolBar(QString());
-        bar->setObjectName(spec.name);
+        bar->setObjectName(entry.name);
         bar->setIconSize(QSize(16, 16));
-        toolBars_[static_cast<int>(spec.id)] = bar;
-        QAction* toggle = actions_[spec.toggleName];
+        toolBars_[static_cast<int>(entry.id)] = bar;
+        QAction* toggle = actions_[entry.toggleName];
         toggle->setChecked(true);
         connect(toggle, &QAction::toggled, bar, &QToolBar::setVisible);
     }
-    for (const ActionSpec& spec : WindowActions()) {
-        if (spec.toolBar != ToolBarId::None)
-            toolBars_[static_cast<int>(spec.toolBar)]->addAction(actions_[spec.name]);
+    for (const ActionSpec& entry : WindowActions()) {
+        if (entry.toolBar != ToolBarId::None)
+            toolBars_[static_cast<int>(entry.toolBar)]->addAction(actions_[entry.name]);
     }
 }
 
@@ -227,14 +227,14 @@ void TApplicationForm::connectCommands() {
 }
 
 void TApplicationForm::applyMenuTexts() {
-    for (const ActionSpec& spec : WindowActions()) {
-        QAction* act = actions_[spec.name];
-        act->setText(uiText(texts_, spec.captionKey));
-        act->setToolTip(spec.hintKey ? uiText(texts_, spec.hintKey) : act->text().remove('&'));
+    for (const ActionSpec& entry : WindowActions()) {
+        QAction* act = actions_[entry.name];
+        act->setText(uiText(texts_, entry.captionKey));
+        act->setToolTip(entry.hintKey ? uiText(texts_, entry.hintKey) : act->text().remove('&'));
     }
-    for (const MenuSpec& spec : WindowMenus()) {
-        menus_[static_cast<int>(spec.id)]->setTitle(spec.captionKey ? uiText(texts_, spec.captionKey)
-                                                                    : QString(spec.fixedCaption));
+    for (const MenuSpec& entry : WindowMenus()) {
+        menus_[static_cast<int>(entry.id)]->setTitle(entry.captionKey ? uiText(texts_, entry.captionKey)
+                                                                    : QString(entry.fixedCaption));
     }
 }
 

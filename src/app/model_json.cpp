@@ -64,22 +64,22 @@ void Node::add(const QString& key, Node value) {
 
 template <class Record>
 void addFields(Node& object, const Record& record, std::span<const FieldSpec<Record>> fields) {
-    for (const auto& spec : fields) {
+    for (const auto& entry : fields) {
         std::visit(
             [&](auto member) {
                 const auto& value = record.*member;
                 using Value = std::decay_t<decltype(value)>;
                 if constexpr (std::is_same_v<Value, Text>) {
-                    object.add(spec.name, Node::string(value));
+                    object.add(entry.name, Node::string(value));
                 } else if constexpr (std::is_integral_v<Value>) {
-                    object.add(spec.name, Node::number(value));
+                    object.add(entry.name, Node::number(value));
                 } else {
                     Node list = Node::array();
                     for (auto item : value) list.items.push_back(Node::number(item));
-                    object.add(spec.name, std::move(list));
+                    object.add(entry.name, std::move(list));
                 }
             },
-            spec.member);
+            entry.member);
     }
 }
 
@@ -219,16 +219,16 @@ std::optional<JsonError> readText(const QJsonValue& value, const QString& path, 
 
 template <class Record>
 std::optional<JsonError> readField(const QJsonValue& value, const QString& path,
-                                   const FieldSpec<Record>& spec, Record& record) {
+                                   const FieldSpec<Record>& entry, Record& record) {
     return std::visit(
         [&](auto member) -> std::optional<JsonError> {
             auto& target = record.*member;
             using Value = std::decay_t<decltype(target)>;
             if constexpr (std::is_same_v<Value, Text>) {
-                return readText(value, path, spec.max, spec.rule, target);
+                return readText(value, path, entry.max, entry.rule, target);
             } else if constexpr (std::is_integral_v<Value>) {
                 long long n = 0;
-                if (auto error = readInteger(value, path, spec.min, spec.max, n)) return error;
+                if (auto error = readInteger(value, path, entry.min, entry.max, n)) return error;
                 target = static_cast<Value>(n);
                 return std::nullopt;
             } else {
@@ -240,14 +240,14 @@ std::optional<JsonError> readField(const QJsonValue& value, const QString& path,
                 for (qsizetype i = 0; i < items.size(); ++i) {
                     long long n = 0;
                     const QString itemPath = path + '[' + QString::number(i) + ']';
-                    if (auto error = readInteger(items[i], itemPath, spec.min, spec.max, n))
+                    if (auto error = readInteger(items[i], itemPath, entry.min, entry.max, n))
                         return error;
                     target[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
                 }
                 return std::nullopt;
             }
         },
-        spec.member);
+        entry.member);
 }
 
 QString join(const QString& base, const QString& key) {
@@ -259,11 +259,11 @@ template <class Record>
 std::optional<JsonError> readFields(const QJsonObject& object, const QString& base,
                                     std::span<const FieldSpec<Record>> fields, Record& record,
                                     QSet<QString>& known) {
-    for (const auto& spec : fields) {
-        known.insert(spec.name);
-        const auto it = object.find(spec.name);
+    for (const auto& entry : fields) {
+        known.insert(entry.name);
+        const auto it = object.find(entry.name);
         if (it == object.end()) continue;
-        if (auto error = readField(*it, join(base, spec.name), spec, record)) return error;
+        if (auto error = readField(*it, join(base, entry.name), entry, record)) return error;
     }
     return std::nullopt;
 }

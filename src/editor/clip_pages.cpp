@@ -46,11 +46,11 @@ const ClipPageSpec PeriodicClipSpec{
     "CLIP 2",
 };
 
-ClipPage::ClipPage(EditorContext& context, const ClipPageSpec& spec)
-    : AskingPage(context), spec_(spec), label_(HeadingLabel(spec.headingName, this)),
-      list_(new ClipList(spec.listNames, spec.columns, this)),
-      group2_(NamedControl<QCheckBox>(spec.group2Name, this)) {
-    group2_->setText(QString::fromLatin1(spec.group2Caption));
+ClipPage::ClipPage(EditorContext& context, const ClipPageSpec& entry)
+    : AskingPage(context), spec_(entry), label_(HeadingLabel(entry.headingName, this)),
+      list_(new ClipList(entry.listNames, entry.columns, this)),
+      group2_(NamedControl<QCheckBox>(entry.group2Name, this)) {
+    group2_->setText(QString::fromLatin1(entry.group2Caption));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_);
     layout->addWidget(list_);

@@ -33,7 +33,7 @@ class ClipPage : public AskingPage {
     Q_OBJECT
 
   public:
-    ClipPage(EditorContext& context, const ClipPageSpec& spec);
+    ClipPage(EditorContext& context, const ClipPageSpec& entry);
     void fill() override;
 
     ClipList* clipList() const { return list_; }

@@ -103,9 +103,9 @@ GsmTimePage::GsmTimePage(EditorContext& context)
         grid->addWidget(boxes_[at], i, 1);
         connect(boxes_[at], &QComboBox::activated, this, [this, i](int index) {
             if (!gsmNode(this->context().current)) return;
-            const TimeBox& spec = timeBoxes[i];
+            const TimeBox& entry = timeBoxes[i];
             EditModel(this->context(), [&](ConfigurationModel& m) {
-                m.*spec.field = GsmTimeFromItem(index, spec.items);
+                m.*entry.field = GsmTimeFromItem(index, entry.items);
             });
         });
     }
@@ -123,13 +123,13 @@ void GsmTimePage::fill() {
     ClampGsmTimes(m);
     const QString seconds = uiText(texts, "LIST_TIME_VAL4");
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
-        const TimeBox& spec = timeBoxes[i];
-        boxLabels_[i]->setText(uiText(texts, spec.captionKey));
+        const TimeBox& entry = timeBoxes[i];
+        boxLabels_[i]->setText(uiText(texts, entry.captionKey));
         QComboBox* box = boxes_[i];
         box->clear();
-        for (int item = 1; item <= spec.items; ++item)
+        for (int item = 1; item <= entry.items; ++item)
             box->addItem(QString::number(item * 10) + " " + seconds);
-        box->setCurrentIndex(m.*spec.field - 1);
+        box->setCurrentIndex(m.*entry.field - 1);
     }
 }
 

@@ -163,18 +163,18 @@ const OutputSmsPageSpec OutSmsAnswerSpec{
     "AnswerCBox",
 };
 
-OutputSmsPage::OutputSmsPage(EditorContext& context, const OutputSmsPageSpec& spec)
-    : EditorPage(context), spec_(spec), label_(HeadingLabel(spec.headingName, this)),
-      phoneLabel_(new QLabel(this)), phones_(NamedControl<QComboBox>(spec.phoneListName, this)) {
+OutputSmsPage::OutputSmsPage(EditorContext& context, const OutputSmsPageSpec& entry)
+    : EditorPage(context), spec_(entry), label_(HeadingLabel(entry.headingName, this)),
+      phoneLabel_(new QLabel(this)), phones_(NamedControl<QComboBox>(entry.phoneListName, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_);
     auto* grid = new QGridLayout;
     for (std::size_t i = 0; i < memos_.size(); ++i) {
         memoLabels_[i] = new QLabel(this);
-        memos_[i] = NamedControl<SmsMemo>(spec.memos[i].name, this, spec.kind);
+        memos_[i] = NamedControl<SmsMemo>(entry.memos[i].name, this, entry.kind);
         grid->addWidget(memoLabels_[i], 0, static_cast<int>(i));
         grid->addWidget(memos_[i], 1, static_cast<int>(i));
-        Text OutputRecord::*field = spec.memos[i].field;
+        Text OutputRecord::*field = entry.memos[i].field;
         connect(memos_[i], &SmsMemo::textEdited, this, [this, field](const Text& text) {
             const int n = this->context().current.output;
             if (!validOutput(n)) return;

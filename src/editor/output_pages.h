@@ -83,7 +83,7 @@ class OutputSmsPage : public EditorPage {
     Q_OBJECT
 
   public:
-    OutputSmsPage(EditorContext& context, const OutputSmsPageSpec& spec);
+    OutputSmsPage(EditorContext& context, const OutputSmsPageSpec& entry);
     void fill() override;
 
     SmsMemo* memo(int index) const { return memos_.at(static_cast<std::size_t>(index)); }

@@ -63,21 +63,21 @@ template <typename Page> PageFactory editor() {
         [](EditorContext& c) -> std::unique_ptr<EditorPage> { return std::make_unique<Page>(c); };
 }
 
-PageFactory clipPage(const ClipPageSpec& spec) {
-    return [&spec](EditorContext& c) -> std::unique_ptr<EditorPage> {
-        return std::make_unique<ClipPage>(c, spec);
+PageFactory clipPage(const ClipPageSpec& entry) {
+    return [&entry](EditorContext& c) -> std::unique_ptr<EditorPage> {
+        return std::make_unique<ClipPage>(c, entry);
     };
 }
 
-PageFactory smsPage(const OutputSmsPageSpec& spec) {
-    return [&spec](EditorContext& c) -> std::unique_ptr<EditorPage> {
-        return std::make_unique<OutputSmsPage>(c, spec);
+PageFactory smsPage(const OutputSmsPageSpec& entry) {
+    return [&entry](EditorContext& c) -> std::unique_ptr<EditorPage> {
+        return std::make_unique<OutputSmsPage>(c, entry);
     };
 }
 
-PageFactory printField(const PrintFieldSpec& spec) {
-    return [&spec](EditorContext& c) -> std::unique_ptr<EditorPage> {
-        return std::make_unique<PrintFieldPage>(c, spec);
+PageFactory printField(const PrintFieldSpec& entry) {
+    return [&entry](EditorContext& c) -> std::unique_ptr<EditorPage> {
+        return std::make_unique<PrintFieldPage>(c, entry);
     };
 }
 

@@ -101,11 +101,11 @@ PhoneBookPage::PhoneBookPage(EditorContext& context)
             [this, tree](const QPoint& at) { menu_->popup(tree->viewport()->mapToGlobal(at)); });
     connect(list_, &PhoneListView::rowDoubleClicked, this, [this] { editSelected(); });
 
-    for (const ActionSpec& spec : phoneActions) {
-        auto* action = new QAction(QString::fromLatin1(spec.caption), this);
-        action->setObjectName(spec.name);
+    for (const ActionSpec& entry : phoneActions) {
+        auto* action = new QAction(QString::fromLatin1(entry.caption), this);
+        action->setObjectName(entry.name);
         menu_->addAction(action);
-        actions_[spec.name] = action;
+        actions_[entry.name] = action;
     }
     QAction* remove = actions_["ActPhDelete"];
     remove->setShortcut(QKeySequence::Delete);

@@ -64,12 +64,12 @@ const PrintFieldSpec FirmwareVersionSpec{"Label32",
 
 namespace {
 
-QLineEdit* makeField(const PrintFieldSpec& spec, QWidget* parent) {
-    if (spec.kind != PrintFieldSpec::Characters)
-        return NamedControl<QLineEdit>(QString::fromLatin1(spec.fieldName), parent);
-    auto* field = NamedControl<TEditLetCh>(QString::fromLatin1(spec.fieldName), parent);
-    field->setCharString(QString::fromLatin1(spec.characters));
-    field->setCharCount(spec.length);
+QLineEdit* makeField(const PrintFieldSpec& entry, QWidget* parent) {
+    if (entry.kind != PrintFieldSpec::Characters)
+        return NamedControl<QLineEdit>(QString::fromLatin1(entry.fieldName), parent);
+    auto* field = NamedControl<TEditLetCh>(QString::fromLatin1(entry.fieldName), parent);
+    field->setCharString(QString::fromLatin1(entry.characters));
+    field->setCharCount(entry.length);
     return field;
 }
 
@@ -97,11 +97,11 @@ void focusSelectingAll(QWidget* field, std::function<void()> selectAll) {
 
 } // namespace
 
-PrintFieldPage::PrintFieldPage(EditorContext& context, const PrintFieldSpec& spec)
-    : EditorPage(context), spec_(spec), heading_(centredHeading(spec.headingName, this)),
-      label_(NamedControl<QLabel>(QString::fromLatin1(spec.labelName), this)),
-      field_(makeField(spec, this)),
-      description_(NamedControl<QListWidget>(QString::fromLatin1(spec.listName), this)) {
+PrintFieldPage::PrintFieldPage(EditorContext& context, const PrintFieldSpec& entry)
+    : EditorPage(context), spec_(entry), heading_(centredHeading(entry.headingName, this)),
+      label_(NamedControl<QLabel>(QString::fromLatin1(entry.labelName), this)),
+      field_(makeField(entry, this)),
+      description_(NamedControl<QListWidget>(QString::fromLatin1(entry.listName), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
     layout->addWidget(label_);

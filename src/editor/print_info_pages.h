@@ -43,7 +43,7 @@ class PrintFieldPage : public EditorPage {
     Q_OBJECT
 
   public:
-    PrintFieldPage(EditorContext& context, const PrintFieldSpec& spec);
+    PrintFieldPage(EditorContext& context, const PrintFieldSpec& entry);
     void fill() override;
 
     QLineEdit* field() const { return field_; }

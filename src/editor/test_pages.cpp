@@ -131,15 +131,15 @@ void TestTimePage::fill() {
     const bool periodic = periodicNode(context().current);
     if (periodic) NormaliseTestPeriod(m);
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
-        const PeriodBox& spec = periodBoxes[i];
-        boxLabels_[i]->setText(uiText(texts, spec.captionKey));
+        const PeriodBox& entry = periodBoxes[i];
+        boxLabels_[i]->setText(uiText(texts, entry.captionKey));
         QComboBox* box = boxes_[i];
         box->clear();
-        for (int item = 0; item < spec.items; ++item)
-            box->addItem(uiText(texts, spec.itemKeyPrefix + std::to_string(item)));
+        for (int item = 0; item < entry.items; ++item)
+            box->addItem(uiText(texts, entry.itemKeyPrefix + std::to_string(item)));
         // A stored value past the last item shows no item.
-        const int value = m.*spec.field;
-        box->setCurrentIndex(value < spec.items ? value : -1);
+        const int value = m.*entry.field;
+        box->setCurrentIndex(value < entry.items ? value : -1);
         box->setEnabled(periodic && m.TestEnabled);
     }
 }

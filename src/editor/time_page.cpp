@@ -41,9 +41,9 @@ InputTimePage::InputTimePage(EditorContext& context)
     layout->addWidget(label_);
     auto* grid = new QGridLayout;
     for (int row = 0; row < Delays; ++row) {
-        const DelayRow& spec = delayRows[row];
+        const DelayRow& entry = delayRows[row];
         auto* caption = new QLabel(this);
-        auto* editor = new HalfSecondEditor(spec.whole, spec.tenths, spec.upDown, this);
+        auto* editor = new HalfSecondEditor(entry.whole, entry.tenths, entry.upDown, this);
         rowLabels_[static_cast<std::size_t>(row)] = caption;
         editors_[static_cast<std::size_t>(row)] = editor;
         grid->addWidget(caption, row, 0);
@@ -61,13 +61,13 @@ void InputTimePage::fill() {
     const int n = context().current.input;
     label_->setText(NumberedText(context().texts, "LIST_CAPT_TIME", n));
     for (int row = 0; row < Delays; ++row) {
-        const DelayRow& spec = delayRows[row];
+        const DelayRow& entry = delayRows[row];
         HalfSecondEditor* editor = editors_[static_cast<std::size_t>(row)];
         rowLabels_[static_cast<std::size_t>(row)]->setText(
-            uiText(context().texts, spec.captionKey));
+            uiText(context().texts, entry.captionKey));
         editor->setUnitText(uiText(context().texts, "LIST_TIME_VAL4"));
         editor->setEnabled(physicalInput(n));
-        editor->setValue(physicalInput(n) ? context().model.input(n).*spec.field : 0);
+        editor->setValue(physicalInput(n) ? context().model.input(n).*entry.field : 0);
     }
 }
 

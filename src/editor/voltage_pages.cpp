@@ -131,10 +131,10 @@ VoltageSettingsPage::VoltageSettingsPage(EditorContext& context) : EditorPage(co
          "VoltTimeCRLabel2", "VOLT_TIME_CR"},
     };
     int row = 0;
-    for (const auto& spec : batteryRows) {
-        batteryGrid->addWidget(caption(spec.label, spec.key, batteryPanel), row, 0);
-        batteryGrid->addWidget(spec.field, row, 1);
-        batteryGrid->addWidget(caption(spec.unit, spec.unitKey, batteryPanel), row, 2);
+    for (const auto& entry : batteryRows) {
+        batteryGrid->addWidget(caption(entry.label, entry.key, batteryPanel), row, 0);
+        batteryGrid->addWidget(entry.field, row, 1);
+        batteryGrid->addWidget(caption(entry.unit, entry.unitKey, batteryPanel), row, 2);
         ++row;
     }
     batteryPanel->setEnabled(false);
@@ -152,12 +152,12 @@ VoltageSettingsPage::VoltageSettingsPage(EditorContext& context) : EditorPage(co
         {"ACRestTIMELabel", "VOLT_REST_TIME", "Edit8", mains.restoreDelay, "VoltTimeCRLabel4"},
     };
     row = 0;
-    for (const auto& spec : mainsRows) {
-        mainsGrid->addWidget(caption(spec.label, spec.key, mainsPanel), row, 0);
-        mainsGrid->addWidget(fixedField(QString::fromLatin1(spec.field),
-                                        QString::fromLatin1(spec.value), mainsPanel),
+    for (const auto& entry : mainsRows) {
+        mainsGrid->addWidget(caption(entry.label, entry.key, mainsPanel), row, 0);
+        mainsGrid->addWidget(fixedField(QString::fromLatin1(entry.field),
+                                        QString::fromLatin1(entry.value), mainsPanel),
                              row, 1);
-        mainsGrid->addWidget(caption(spec.unit, "VOLT_TIME_CR", mainsPanel), row, 2);
+        mainsGrid->addWidget(caption(entry.unit, "VOLT_TIME_CR", mainsPanel), row, 2);
         ++row;
     }
     mainsPanel->setEnabled(false);
@@ -313,20 +313,20 @@ const VoltageChannelSpec VoltageSmsSpec{MethodSms,
                                         &ConfigurationModel::AcSmsNoRestore,
                                         &ConfigurationModel::DcSmsNoRestore};
 
-VoltageChannelPage::VoltageChannelPage(EditorContext& context, const VoltageChannelSpec& spec)
-    : EditorPage(context), spec_(spec),
-      heading_(HeadingLabel(QString::fromLatin1(spec.headingName), this)),
-      mainsBox_(NamedControl<QCheckBox>(QString::fromLatin1(spec.mainsBoxName), this)),
-      batteryBox_(NamedControl<QCheckBox>(QString::fromLatin1(spec.batteryBoxName), this)),
+VoltageChannelPage::VoltageChannelPage(EditorContext& context, const VoltageChannelSpec& entry)
+    : EditorPage(context), spec_(entry),
+      heading_(HeadingLabel(QString::fromLatin1(entry.headingName), this)),
+      mainsBox_(NamedControl<QCheckBox>(QString::fromLatin1(entry.mainsBoxName), this)),
+      batteryBox_(NamedControl<QCheckBox>(QString::fromLatin1(entry.batteryBoxName), this)),
       extras_(new QWidget(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
     auto* phones = new QGridLayout;
     for (int i = 0; i < 2; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        labels_[index] = NamedControl<QLabel>(QString::fromLatin1(spec.labelNames[index]), this);
+        labels_[index] = NamedControl<QLabel>(QString::fromLatin1(entry.labelNames[index]), this);
         selectors_[index] =
-            NamedControl<PhoneSelector>(QString::fromLatin1(spec.selectorNames[index]), this,
+            NamedControl<PhoneSelector>(QString::fromLatin1(entry.selectorNames[index]), this,
                                         PhoneSelectorRule{PhoneBookSize, i > 0, false});
         phones->addWidget(labels_[index], 0, i);
         phones->addWidget(selectors_[index], 1, i);
@@ -339,7 +339,7 @@ VoltageChannelPage::VoltageChannelPage(EditorContext& context, const VoltageChan
     layout->addWidget(batteryBox_);
     layout->addWidget(extras_, 1);
     const std::pair<QCheckBox*, Flag ConfigurationModel::*> boxes[] = {
-        {mainsBox_, spec.mainsNoRestore}, {batteryBox_, spec.batteryNoRestore}};
+        {mainsBox_, entry.mainsNoRestore}, {batteryBox_, entry.batteryNoRestore}};
     for (const auto& [box, field] : boxes) {
         connect(box, &QCheckBox::toggled, this, [this, field = field](bool checked) {
             if (this->context().model.*field == (checked ? 1 : 0)) return;
@@ -392,17 +392,17 @@ VoltageDataPage::VoltageDataPage(EditorContext& context)
     auto* panel = new QWidget(extras());
     auto* grid = new QGridLayout(panel);
     int column = 0;
-    for (const auto& spec : rows) {
-        CodeRow row{NamedControl<QLabel>(QString::fromLatin1(spec.label), panel),
-                    spec.key,
-                    spec.source,
-                    spec.first,
+    for (const auto& entry : rows) {
+        CodeRow row{NamedControl<QLabel>(QString::fromLatin1(entry.label), panel),
+                    entry.key,
+                    entry.source,
+                    entry.first,
                     {}};
         auto* fields = new QHBoxLayout;
         fields->setSpacing(2);
-        for (int i = 1; i <= spec.count; ++i) {
+        for (int i = 1; i <= entry.count; ++i) {
             row.fields.push_back(
-                codeField(QString::fromLatin1(spec.prefix) + QString::number(i), panel));
+                codeField(QString::fromLatin1(entry.prefix) + QString::number(i), panel));
             fields->addWidget(row.fields.back());
         }
         fields->addStretch(1);

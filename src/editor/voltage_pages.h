@@ -91,7 +91,7 @@ class VoltageChannelPage : public EditorPage {
     Q_OBJECT
 
   public:
-    VoltageChannelPage(EditorContext& context, const VoltageChannelSpec& spec);
+    VoltageChannelPage(EditorContext& context, const VoltageChannelSpec& entry);
     void fill() override;
 
     PhoneSelector* selector(int which) const {

@@ -48,8 +48,8 @@ class ClipPageTest : public PageTest {
   protected:
     ClipPageTest() { model = ModelWithPhones({4, 6, 11}); }
 
-    std::unique_ptr<ClipPage> open(const ClipPageSpec& spec, int kind, int input, int output) {
-        auto page = std::make_unique<ClipPage>(context, spec);
+    std::unique_ptr<ClipPage> open(const ClipPageSpec& entry, int kind, int input, int output) {
+        auto page = std::make_unique<ClipPage>(context, entry);
         page->setPhoneAsker(ask.asker());
         page->resize(500, 400);
         page->show();
