@@ -1,10 +1,10 @@
 #include "app/project_file.h"
 
+#include "app/atomic_save.h"
 #include "app/image_digest.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -114,15 +114,6 @@ QByteArray ProjectFileBytes(const ConfigurationModel& model) {
     return out;
 }
 
-// Why the bytes did not reach the disk. A write cut short by a full disk
-// leaves the system no error to describe.
-QString writeFailure(const QSaveFile& file) {
-    const QString why = file.errorString();
-    if (why.isEmpty() || why == QLatin1String("Unknown error"))
-        return QStringLiteral("the file could not be written in full (the disk may be full)");
-    return why;
-}
-
 ProjectFileResult WriteProjectFile(const QString& path, const ConfigurationModel& model) {
     const QByteArray bytes = ProjectFileBytes(model);
     if (bytes.size() > LargestProjectFile) {
@@ -132,12 +123,7 @@ ProjectFileResult WriteProjectFile(const QString& path, const ConfigurationModel
                            "project file")
                 .arg(bytes.size() - LargestProjectFile)};
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return ProjectFileResult{{}, path, file.errorString()};
-    // Flushed before the commit: commit() itself misses a flush that wrote
-    // only part of the file, and would put the cut file in place of the old.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return ProjectFileResult{{}, path, writeFailure(file)};
+    if (const auto why = SaveAtomically(path, bytes)) return ProjectFileResult{{}, path, *why};
     return ProjectFileResult::success();
 }
 

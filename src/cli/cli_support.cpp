@@ -1,5 +1,6 @@
 #include "cli/cli_support.h"
 
+#include "app/atomic_save.h"
 #include "app/model_json.h"
 #include "app/project_file.h"
 #include "app/project_messages.h"
@@ -8,7 +9,6 @@
 #include "model/model_operations.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -117,11 +117,7 @@ LoadedConfiguration loadConfiguration(const QString& path, bool rawImage) {
 }
 
 std::optional<QString> writeOutputFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    // Flushed before the commit, which misses a flush cut short by a full disk.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit())
-        return path + ": " + file.errorString();
+    if (const auto why = SaveAtomically(path, bytes)) return path + ": " + *why;
     return std::nullopt;
 }
 

@@ -1,12 +1,13 @@
 #include "summary/report_painter.h"
 
+#include "app/atomic_save.h"
+
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -149,9 +150,7 @@ std::optional<QString> WriteReportPdf(const QString& path, const ReportPages& pa
                                       const QString& title) {
     const QByteArray bytes = ReportPdf(pages, title);
     if (bytes.isEmpty()) return path + ": the report could not be painted";
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return path + ": " + file.errorString();
+    if (const auto why = SaveAtomically(path, bytes)) return path + ": " + *why;
     return std::nullopt;
 }
 

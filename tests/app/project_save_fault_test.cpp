@@ -9,14 +9,14 @@
 
 #include "model/model_operations.h"
 
+#include "file_size_limit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace skarvion;
 
@@ -33,28 +33,7 @@ class SaveDialogs : public ShellDialogs {
     std::vector<QString> errors;
 };
 
-// Lets this process write files of at most `bytes` bytes, as a full disk
-// would; a write past it fails with an error instead of a signal.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        active_ = ::setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    bool active() const { return active_; }
-
-  private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-    bool active_ = false;
-};
+using skarvion::testing::FileSizeLimit;
 
 class ProjectSaveFaultTest : public ::testing::Test {
   protected:

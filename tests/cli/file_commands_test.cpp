@@ -4,12 +4,11 @@
 #include "model/device_image.h"
 #include "model/model_operations.h"
 
+#include "file_size_limit.h"
 #include "model_fixtures.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace skarvion;
 using skarvion::testing::CliRunner;
@@ -25,26 +24,7 @@ protected:
     CliRunner cli;
 };
 
-// Lets this process and the programs it starts write files of at most
-// `bytes` bytes, as a full disk would; a longer write fails with an error.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, handler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*handler_)(int) = nullptr;
-};
+using skarvion::testing::FileSizeLimit;
 
 int lineCount(const QByteArray& text) {
     return static_cast<int>(text.count('\n'));

@@ -1,6 +1,7 @@
 #include "summary/report_painter.h"
 
 #include "model/model_operations.h"
+#include "file_size_limit.h"
 #include "model_fixtures.h"
 
 #include <QDir>
@@ -258,7 +259,20 @@ TEST(ReportPainter, WritingReplacesAFileOnlyByACompleteReport) {
     EXPECT_FALSE(WriteReportPdf(path, pages, "t"));
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(written.readAll().startsWith("%PDF-"));
+    EXPECT_TRUE(written.peek(5).startsWith("%PDF-"));
+
+    {
+        // A disk that fills up during the write leaves the last report whole.
+        const QByteArray complete = written.readAll();
+        written.close();
+        skarvion::testing::FileSizeLimit limit(512);
+        ASSERT_TRUE(limit.active());
+        const auto error = WriteReportPdf(path, pages, "t");
+        ASSERT_TRUE(error);
+        EXPECT_TRUE(error->contains("disk may be full")) << error->toStdString();
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll(), complete);
+    }
 
     const QString missing = dir.filePath("no/such/folder/report.pdf");
     const auto error = WriteReportPdf(missing, pages, "t");
