@@ -9,7 +9,11 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The application title: Qt shows it after each window title and as the
+    // caption of message boxes that have none of their own.
     QApplication::setApplicationDisplayName("SkarvionPro");
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName("skarvion-pro");
 
     QSplashScreen splash(skarvion::SplashPicture());
     splash.show();

@@ -100,7 +100,11 @@ TExtensionList::TExtensionList(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The summaries' column widths are set in pixels for a narrow sans face;
+    // Arial (or its metric twin) keeps their headings inside the cells.
     QFont base = font();
+    base.setFamily(QStringLiteral("Arial"));
+    base.setStyleHint(QFont::SansSerif);
     base.setPointSize(10);
     setFont(base);
     QAbstractItemModel* m = model();
