@@ -1,6 +1,6 @@
 #include "dialogs/about_form.h"
 
-#include "dialogs/desktop_launcher.h"
+#include "recording_launcher.h"
 
 #include <QLabel>
 #include <QTest>
@@ -13,14 +13,7 @@ using namespace skarvion;
 
 namespace {
 
-class RecordingLauncher : public DesktopLauncher {
-  public:
-    bool openUrl(const QUrl& url) override {
-        opened.push_back(url);
-        return true;
-    }
-    std::vector<QUrl> opened;
-};
+using skarvion::testing::RecordingLauncher;
 
 class AboutFormTest : public ::testing::Test {
   protected:

@@ -1,5 +1,7 @@
 #include "dialogs/help_files.h"
 
+#include "recording_launcher.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -11,14 +13,7 @@ using namespace skarvion;
 
 namespace {
 
-class RecordingLauncher : public DesktopLauncher {
-  public:
-    bool openUrl(const QUrl& url) override {
-        opened.push_back(url);
-        return true;
-    }
-    std::vector<QUrl> opened;
-};
+using skarvion::testing::RecordingLauncher;
 
 class HelpFilesTest : public ::testing::Test {
   protected:
