@@ -4,6 +4,7 @@
 #include "locale/language_texts.h"
 #include "locale/preferences.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -97,6 +98,15 @@ std::optional<QString> addLanguageFile(Preferences& preferences,
     const QString name = nameInFile(path);
     if (name.isEmpty()) return std::nullopt;
     return addLanguage(preferences, list, name, path);
+}
+
+QString shippedLanguageFolder(const QString& programDirectory) {
+    const QDir program(programDirectory);
+    for (const char* relative : {"../share/skarvion/lang", "../../lang"}) {
+        const QString folder = QDir::cleanPath(program.filePath(QString::fromLatin1(relative)));
+        if (QFileInfo(folder).isDir()) return folder;
+    }
+    return programDirectory;
 }
 
 } // namespace skarvion

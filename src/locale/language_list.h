@@ -44,4 +44,9 @@ std::optional<QString> addLanguage(Preferences& preferences, const std::vector<L
 std::optional<QString> addLanguageFile(Preferences& preferences,
                                        const std::vector<LanguageInfo>& list, const QString& path);
 
+// The folder Add Language opens in: where the language files shipped with
+// the program are (share/skarvion/lang of an installed program, lang/ of the
+// build folder), or the program's folder when neither is there.
+QString shippedLanguageFolder(const QString& programDirectory);
+
 } // namespace skarvion

@@ -345,7 +345,7 @@ QString TOptionForm::chooseFolder() {
 }
 
 void TOptionForm::onAddLanguage() {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), programDirectory_,
+    const QString path = QFileDialog::getOpenFileName(this, QString(), shippedLanguageFolder(programDirectory_),
                                                       "Module Files (*.ini);;All Files (*)");
     if (path.isEmpty()) return;
     const int position = languageSelector_->currentIndex();

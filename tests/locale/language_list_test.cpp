@@ -2,7 +2,9 @@
 
 #include "locale_fixtures.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +116,27 @@ TEST_F(LanguageListTest, NoSuffixIsLeftWhenAllAreTaken) {
     EXPECT_EQ(addLanguage(preferences, list, "X", writeLanguageFile("x.ini", "X")), std::nullopt);
     list.erase(list.begin() + 500);
     EXPECT_EQ(freeLanguageSuffix(list), "_500");
+}
+
+TEST(ShippedLanguageFolder, IsFoundBesideAnInstalledOrABuiltProgram) {
+    struct Case {
+        const char* name;
+        QStringList folders; // made below the temporary root
+        QString program;
+        QString expected;
+    };
+    const std::vector<Case> cases = {
+        {"installed", {"usr/bin", "usr/share/skarvion/lang"}, "usr/bin", "usr/share/skarvion/lang"},
+        {"build tree", {"build/src/app", "build/lang"}, "build/src/app", "build/lang"},
+        {"neither", {"opt/tool"}, "opt/tool", "opt/tool"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir root;
+        for (const QString& folder : c.folders)
+            ASSERT_TRUE(QDir(root.path()).mkpath(folder));
+        EXPECT_EQ(shippedLanguageFolder(root.filePath(c.program)), root.filePath(c.expected))
+            << c.name;
+    }
 }
 
 } // namespace
