@@ -17,12 +17,6 @@ using namespace skarvion::testing;
 
 namespace {
 
-template <typename Control> Control* find(QWidget& page, const char* name) {
-    auto* control = page.findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
-
 // Chooses the item standing for `slot` as the user would.
 void choose(PhoneSelector* selector, int slot) {
     for (int i = 0; i < selector->count(); ++i) {

@@ -15,12 +15,6 @@ using namespace skarvion::testing;
 
 namespace {
 
-template <typename Control> Control* find(QWidget& page, const char* name) {
-    auto* control = page.findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
-
 QPoint cellCentre(QTreeWidget* tree, int slot, int column) {
     QTreeWidgetItem* item = tree->topLevelItem(slot - 1);
     tree->scrollToItem(item);

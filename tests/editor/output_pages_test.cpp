@@ -15,12 +15,6 @@ using namespace skarvion::testing;
 
 namespace {
 
-template <typename Control> Control* find(QWidget& page, const char* name) {
-    auto* control = page.findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
-
 bool shown(QWidget& page, const char* name) {
     return find<QWidget>(page, name)->isVisibleTo(&page);
 }

@@ -6,6 +6,8 @@
 #include "editor/editor_context.h"
 #include "model/model_operations.h"
 
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace skarvion::testing {
@@ -28,5 +30,12 @@ class PageTest : public ::testing::Test {
     int modified = 0;
     int treeRefreshes = 0;
 };
+
+// The page's control of this type and object name; a missing one fails the test.
+template <typename Control> Control* find(QWidget& page, const char* name) {
+    auto* control = page.findChild<Control*>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+}
 
 } // namespace skarvion::testing

@@ -14,12 +14,6 @@ using namespace skarvion::testing;
 
 namespace {
 
-template <typename Control> Control* find(QWidget& page, const char* name) {
-    auto* control = page.findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
-
 bool channelNodeEnabled(const ConfigurationModel& model, int kind, int input) {
     for (const TreeNode& node : SettingsTreeNodes())
         if (node.kind == kind && node.input == input) return NodeEnabled(node, model);

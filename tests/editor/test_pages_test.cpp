@@ -18,12 +18,6 @@ using namespace skarvion::testing;
 
 namespace {
 
-template <typename Control> Control* find(QWidget& page, const char* name) {
-    auto* control = page.findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
-
 bool nodeEnabled(const ConfigurationModel& model, int kind) {
     for (const TreeNode& node : SettingsTreeNodes())
         if (node.kind == kind) return NodeEnabled(node, model);

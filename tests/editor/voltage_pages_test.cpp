@@ -12,16 +12,6 @@
 using namespace skarvion;
 using namespace skarvion::testing;
 
-namespace {
-
-template <typename Control> Control* find(QWidget& page, const char* name) {
-    auto* control = page.findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
-
-} // namespace
-
 class VoltagePagesTest : public PageTest {};
 
 TEST_F(VoltagePagesTest, SettingsPageShowsTheFixedFiguresAndSwitchesTheBatteryTest) {

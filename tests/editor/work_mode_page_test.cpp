@@ -17,12 +17,6 @@ using namespace skarvion::testing;
 
 namespace {
 
-template <typename Control> Control* find(QWidget& page, const char* name) {
-    auto* control = page.findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
-
 int nodeIndex(int kind, int input) {
     const auto& nodes = SettingsTreeNodes();
     for (std::size_t i = 0; i < nodes.size(); ++i)
